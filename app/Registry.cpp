@@ -1,0 +1,55 @@
+#include "app/Registry.h"
+
+#include "platform/Application.h"
+#include "shell/UnitALLZTAZTU.h"
+#include "shell/UnitAllEKD.h"
+#include "shell/UnitAllZu.h"
+#include "shell/UnitDeckEKD.h"
+#include "shell/UnitEntZu.h"
+#include "shell/UnitInfo.h"
+#include "shell/UnitMenue.h"
+#include "shell/UnitWarme.h"
+#include "shell/UnitZeitab.h"
+
+namespace {
+
+// Each screen's unit variables start fresh with the screen, as they do when the program starts.
+template <class Form, class Variables>
+void Create(Form*& instance, Variables& unit) {
+    unit = Variables{};
+    Application.CreateForm(instance);
+}
+
+} // namespace
+
+// The creation order of the whole program; a screen not built yet keeps its place empty.
+void CreateScreens() {
+    Create(FormHaupt, UnitDeckEKD::Unit);                           // 1
+    Application.CreateForm(FormMenue);                              // 2
+    Create(FormAllZu, UnitAllZu::Unit);                             // 3
+    Create(FormEntZu, UnitEntZu::Unit);                             // 4
+    // 5 FormAbZuTyp2, 6 FormZuTyp1 … 11 FormZuTyp6
+    Create(FormAllEKD, UnitAllEKD::Unit);                           // 12
+    // 13 FormReineisen, 14 FormEKDGesamt, 15 FormEKD06, 16 FormEKD12, 17 FormEKD30
+    Create(FormALLZTAZTU, UnitALLZTAZTU::Unit);                     // 18
+    // 19 FormZTAcon045 … 26 FormZTAZTU045
+    Create(FormWarme, UnitWarme::Unit);                             // 27
+    // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
+    Create(FormZeitAb, UnitZeitab::Unit);                           // 32
+    // 33 FormAbZuTyp1 … 45 FormBildFe
+    Application.CreateForm(FormInfo);                               // 46
+    // 47 FormFeKFZ, 48 FormFeKRZ, 49 FormVerSchau
+}
+
+void DestroyScreens() {
+    Application.DestroyForms();
+    FormHaupt = nullptr;
+    FormMenue = nullptr;
+    FormAllZu = nullptr;
+    FormEntZu = nullptr;
+    FormAllEKD = nullptr;
+    FormALLZTAZTU = nullptr;
+    FormWarme = nullptr;
+    FormZeitAb = nullptr;
+    FormInfo = nullptr;
+}

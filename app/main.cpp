@@ -1,0 +1,10 @@
+// The program: start the window system, create the screens, run until the cover closes.
+
+#include "app/Registry.h"
+#include "platform/Application.h"
+
+int main() {
+    Application.Initialize(TApplication::Mode::Program);
+    CreateScreens();
+    return Application.Run();
+}

@@ -1,0 +1,45 @@
+#include "assets/Assets.h"
+
+#include <cstddef>
+
+// The symbols come from the assembler file the asset generator writes: wb_asset_NAME holds the
+// bytes of the asset NAME and wb_asset_NAME_size their count.
+#define WB_EMBEDDED(name)                                                                          \
+    extern "C" const std::uint8_t wb_asset_##name[];                                               \
+    extern "C" const std::uint64_t wb_asset_##name##_size;                                         \
+    static std::span<const std::uint8_t> Embedded_##name() {                                       \
+        return {wb_asset_##name, static_cast<std::size_t>(wb_asset_##name##_size)};                \
+    }
+
+WB_EMBEDDED(cover)
+WB_EMBEDDED(menu_background)
+WB_EMBEDDED(font_sans_regular)
+WB_EMBEDDED(font_sans_bold)
+WB_EMBEDDED(font_serif_regular)
+WB_EMBEDDED(font_serif_bold)
+
+#undef WB_EMBEDDED
+
+namespace Assets {
+
+std::span<const std::uint8_t> CoverPicture() {
+    return Embedded_cover();
+}
+std::span<const std::uint8_t> MenuBackground() {
+    return Embedded_menu_background();
+}
+
+std::span<const std::uint8_t> FontSansRegular() {
+    return Embedded_font_sans_regular();
+}
+std::span<const std::uint8_t> FontSansBold() {
+    return Embedded_font_sans_bold();
+}
+std::span<const std::uint8_t> FontSerifRegular() {
+    return Embedded_font_serif_regular();
+}
+std::span<const std::uint8_t> FontSerifBold() {
+    return Embedded_font_serif_bold();
+}
+
+} // namespace Assets

@@ -1,0 +1,350 @@
+#pragma once
+// Controls of a window. Graphic controls (paint boxes, pictures, labels) own no pixels: they draw
+// through their own canvas into the pixel surface of the window or panel that holds them, so
+// controls lying on top of each other share pixels. Windowed controls (panels, text boxes, edit
+// boxes, buttons, scroll bars, hint bars) are real windows above that surface.
+
+#include "platform/Canvas.h"
+#include "platform/Screen.h"
+#include "platform/Types.h"
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class QWidget;
+class TContainer;
+class TForm;
+
+namespace detail {
+struct ContainerImpl;
+struct ImageCache;
+} // namespace detail
+
+enum TAlign { alNone, alTop, alBottom, alClient };
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+class TControl {
+public:
+    explicit TControl(TContainer* parent);
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    std::string Name;
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    // A control without a colour or font of its own shows its parent's.
+    TColor Color() const;
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    const TFont& Font() const;
+    void SetFont(const TFont& font);
+    bool ParentFont() const { return parentFont_; }
+
+    TContainer* Parent() const { return parent_; }
+    TForm* OwnerForm();
+    virtual bool IsWindowed() const = 0;
+
+    // Resource values are stored at the window's design resolution; the form converts them once,
+    // before its creation handler runs.
+    virtual void ScaleResource(int numerator, int denominator);
+
+protected:
+    // Called after the bounds, the visibility or the look changed; the default invalidates what
+    // the control covered and covers now.
+    virtual void BoundsChanged(const TRect& old);
+    virtual void VisibilityChanged();
+    virtual void LookChanged();
+    void InvalidateOwnArea(const TRect& area);
+    friend class TContainer;
+    // The position a parent's alignment gives, without undoing the alignment.
+    void PlaceAligned(const TRect& r);
+    // Sets the flag alone, for a form that starts hidden.
+    void InitVisible(bool visible) { visible_ = visible; }
+
+private:
+    TContainer* parent_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    TAlign align_ = alNone;
+    TColor color_ = clSilver;
+    bool parentColor_ = true;
+    TFont font_;
+    bool parentFont_ = true;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Graphic controls
+
+class TCanvasHost {
+public:
+    virtual ~TCanvasHost() = default;
+    // Where the canvas draws now: the surface, the control's origin on it, the bounds that clip
+    // it, and whether the drawing belongs to the control's own paint (then it is clipped to the
+    // region being repainted, too).
+    struct Target {
+        TContainer* Surface = nullptr;
+        TRect Bounds;
+        bool InOwnPaint = false;
+    };
+    virtual Target CanvasTarget() = 0;
+};
+
+class TGraphicControl : public TControl, public TCanvasHost {
+public:
+    explicit TGraphicControl(TContainer* parent);
+    bool IsWindowed() const override { return false; }
+    TCanvas Canvas;
+
+    std::function<void()> OnClick;
+    std::function<void(TMouseButton, int x, int y)> OnMouseDown;
+    std::function<void(int x, int y)> OnMouseMove;
+    TCursor Cursor = crDefault;
+    // A control that handles no mouse event lets clicks through to what lies below it.
+    bool HandlesMouse() const { return OnClick || OnMouseDown || OnMouseMove; }
+
+    Target CanvasTarget() override;
+    // One step of the window's paint cycle: the canvas takes the control's font and colour, then
+    // the control paints.
+    void PaintInCycle();
+
+protected:
+    virtual void Paint() = 0;
+};
+
+class TPaintBox : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    std::function<void()> OnPaint;
+
+protected:
+    void Paint() override;
+};
+
+class TImage : public TGraphicControl {
+public:
+    explicit TImage(TContainer* parent);
+    ~TImage() override;
+    // The picture as a JPEG file in memory; it is decoded when first shown.
+    void LoadJpeg(std::span<const std::uint8_t> jpeg);
+    void SetPicture(TPixels pixels);
+    bool HasPicture() const;
+    int PictureWidth();
+    int PictureHeight();
+    bool Stretch = false;
+
+protected:
+    void Paint() override;
+
+private:
+    std::unique_ptr<detail::ImageCache> cache_;
+};
+
+class TLabel : public TGraphicControl {
+public:
+    explicit TLabel(TContainer* parent);
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    bool Transparent = false;
+    // Fits the bounds to the caption, as labels do unless told otherwise.
+    bool AutoSize = true;
+    void ScaleResource(int numerator, int denominator) override;
+
+protected:
+    void Paint() override;
+    void LookChanged() override;
+
+private:
+    void FitToCaption();
+    std::string caption_;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Windowed controls
+
+class TWinControl : public TControl {
+public:
+    TWinControl(TContainer* parent, QWidget* widget);
+    ~TWinControl() override;
+    bool IsWindowed() const override { return true; }
+    QWidget* Widget() const { return widget_; }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+protected:
+    void BoundsChanged(const TRect& old) override;
+    void VisibilityChanged() override;
+    void LookChanged() override;
+    // Applies colour and font to the widget.
+    virtual void ApplyLook();
+    QWidget* widget_;
+
+private:
+    bool enabled_ = true;
+};
+
+// A windowed control with a pixel surface of its own: the client area of a form, or a panel.
+// It runs the paint cycle of everything drawn on it.
+class TContainer : public TWinControl {
+public:
+    TContainer(TContainer* parent, QWidget* widget);
+    ~TContainer() override;
+
+    // Children in z-order, lowest first. The container owns them.
+    const std::vector<std::unique_ptr<TControl>>& Controls() const { return children_; }
+    template <class T, class... Args>
+    T* Add(Args&&... args) {
+        auto child = std::make_unique<T>(this, std::forward<Args>(args)...);
+        T* raw = child.get();
+        children_.push_back(std::move(child));
+        Realign();
+        return raw;
+    }
+
+    virtual int ClientWidth() const;
+    virtual int ClientHeight() const;
+
+    // Marks an area of the surface for repainting; the paint runs when the program is next idle.
+    void Invalidate();
+    void InvalidateRect(const TRect& r);
+    // Paints the whole surface and every panel on it at once.
+    void Refresh();
+    // Runs the pending repaints of this surface now.
+    void Update();
+
+    // The colour a pixel of the surface has now (client coordinates).
+    TColor PixelColor(int x, int y) const;
+    // The surface's current pixels, for the tests and benchmarks.
+    TPixels Snapshot() const;
+
+    detail::ContainerImpl& Impl() const { return *impl_; }
+    // Lays out the aligned children again (after a size change).
+    void Realign();
+    // Mouse input on the surface, in client coordinates; returns whether a control took it.
+    bool SurfaceMouseDown(TMouseButton button, int x, int y);
+    void SurfaceMouseMove(int x, int y);
+
+protected:
+    // Paints on the form's own canvas before the graphic controls (a panel paints its bevel).
+    virtual void PaintSurface() {}
+    void LookChanged() override;
+    void BoundsChanged(const TRect& old) override;
+    friend struct detail::ContainerImpl;
+    friend class TGraphicControl;
+    void ResizeSurface(int width, int height);
+
+private:
+    TGraphicControl* ControlAt(int x, int y) const;
+    std::vector<std::unique_ptr<TControl>> children_;
+    std::unique_ptr<detail::ContainerImpl> impl_;
+};
+
+enum TBevel { bvNone, bvRaised, bvLowered };
+
+class TPanel : public TContainer {
+public:
+    explicit TPanel(TContainer* parent);
+    std::string Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    TBevel BevelOuter = bvRaised;
+
+protected:
+    void PaintSurface() override;
+
+private:
+    std::string caption_;
+};
+
+enum TScrollStyle { ssNone, ssVertical, ssBoth };
+
+// A multi-line text box.
+class TMemo : public TWinControl {
+public:
+    explicit TMemo(TContainer* parent);
+    void LinesClear();
+    void LinesAdd(const std::string& line);
+    void LinesSet(int index, const std::string& line);
+    int LinesCount() const;
+    std::string LinesGet(int index) const;
+    void SetReadOnly(bool readOnly);
+    bool ReadOnly() const;
+    void SetWordWrap(bool wrap);
+    void SetScrollBars(TScrollStyle style);
+    void SetWantTabs(bool wantTabs);
+    void SetBorder(bool border);
+
+protected:
+    void ApplyLook() override;
+};
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TContainer* parent);
+    std::string Text() const;
+    void SetText(const std::string& text);
+    void SetReadOnly(bool readOnly);
+
+protected:
+    void ApplyLook() override;
+};
+
+class TButton : public TWinControl {
+public:
+    explicit TButton(TContainer* parent);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    std::function<void()> OnClick;
+    // What a press of the button does (used by the widget and by the tests).
+    void Click();
+};
+
+// A horizontal scroll bar; every scroll event the learner makes reports the new position.
+class TScrollBar : public TWinControl {
+public:
+    explicit TScrollBar(TContainer* parent);
+    void SetParams(int position, int min, int max);
+    int Position() const;
+    void SetPosition(int position);
+    int Min() const;
+    int Max() const;
+    void SetSmallChange(int step);
+    void SetLargeChange(int step);
+    int SmallChange() const;
+    int LargeChange() const;
+    std::function<void(int position)> OnScroll;
+};
+
+// A hint bar along the bottom edge with one fixed text.
+class TStatusBar : public TWinControl {
+public:
+    explicit TStatusBar(TContainer* parent);
+    void SetSimpleText(const std::string& text);
+    std::string SimpleText() const { return text_; }
+
+protected:
+    void ApplyLook() override;
+
+private:
+    std::string text_;
+};

@@ -1,0 +1,106 @@
+#include "platform/Dialogs.h"
+
+#include "platform/detail/QtBridge.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+Dialogs::ColorResponder colorResponder;
+std::function<void(const std::string&)> errorSink;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether s is [sign] digits [sep digits] [e [sign] digits] with at least one mantissa digit.
+bool IsDecimal(const std::string& s) {
+    std::size_t i = 0, n = s.size();
+    if (i < n && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && IsDigit(s[i]))
+        ++i, ++digits;
+    if (i < n && (s[i] == '.' || s[i] == ',')) {
+        ++i;
+        while (i < n && IsDigit(s[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < n && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        std::size_t exponent = 0;
+        while (i < n && IsDigit(s[i]))
+            ++i, ++exponent;
+        if (exponent == 0)
+            return false;
+    }
+    return i == n;
+}
+} // namespace
+
+bool TColorDialog::Execute() {
+    if (colorResponder) {
+        std::optional<TColor> chosen = colorResponder(Color);
+        if (chosen)
+            Color = *chosen;
+        return chosen.has_value();
+    }
+    QColor chosen = QColorDialog::getColor(detail::ToQColor(Color), QApplication::activeWindow());
+    if (!chosen.isValid())
+        return false;
+    Color = RGB(chosen.red(), chosen.green(), chosen.blue());
+    return true;
+}
+
+double StrToFloat(const std::string& text) {
+    const std::string invalid = "'" + text + "' ist kein gültiger Gleitkommawert";
+    std::size_t first = text.find_first_not_of(" \t");
+    std::size_t last = text.find_last_not_of(" \t");
+    std::string s = first == std::string::npos ? "" : text.substr(first, last - first + 1);
+    if (!IsDecimal(s))
+        throw EConvertError(invalid);
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    if (!s.empty() && s[0] == '+')
+        s.erase(0, 1);
+    double value = 0;
+    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        throw EConvertError(invalid);
+    return value;
+}
+
+std::string FloatToStr(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string s = buffer;
+    for (char& c : s)
+        if (c == '.')
+            c = ',';
+    return s == "-0" ? "0" : s;
+}
+
+namespace Dialogs {
+
+void ShowError(const std::string& message) {
+    if (errorSink) {
+        errorSink(message);
+        return;
+    }
+    QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Fehler"),
+                          detail::Q(message));
+}
+
+void SetColorResponder(ColorResponder responder) { colorResponder = std::move(responder); }
+
+void SetErrorSink(std::function<void(const std::string&)> sink) { errorSink = std::move(sink); }
+
+} // namespace Dialogs

@@ -1,0 +1,114 @@
+// Fonts: the faces the screens name are mapped onto the faces embedded in the program, so that
+// text looks and measures the same on every machine.
+
+#include "assets/Assets.h"
+#include "platform/detail/QtBridge.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
+
+#include <map>
+#include <tuple>
+
+namespace detail {
+
+namespace {
+
+const char* const SansFamily = "Liberation Sans";
+const char* const SerifFamily = "Liberation Serif";
+
+QString Lower(const std::string& s) { return Q(s).trimmed().toLower(); }
+
+bool IsSymbolFace(const TFont& font) { return Lower(font.Name) == "symbol"; }
+
+// Every sans face the screens name ("MS Sans Serif", "Arial", "Sains Serif",
+// "@Arial Unicode MS" …) shows in the embedded sans face; only "Times New Roman" is serif.
+QString FamilyOf(const TFont& font) {
+    QString name = Lower(font.Name);
+    if (name.contains("times"))
+        return SerifFamily;
+    return SansFamily;
+}
+
+// The largest pixel size whose character cell fits a positive height.
+int PixelSizeForCell(const QString& family, bool bold, int cell) {
+    static std::map<std::tuple<QString, bool, int>, int> cache;
+    auto key = std::make_tuple(family, bold, cell);
+    if (auto it = cache.find(key); it != cache.end())
+        return it->second;
+    int size = std::max(1, cell);
+    while (size > 1) {
+        QFont f(family);
+        f.setPixelSize(size);
+        f.setBold(bold);
+        QFontMetrics m(f);
+        if (m.ascent() + m.descent() <= cell)
+            break;
+        --size;
+    }
+    cache.emplace(key, size);
+    return size;
+}
+
+struct Metrics {
+    int ascent;
+    int cell;
+};
+
+Metrics MetricsOf(const TFont& font) {
+    QFontMetrics m(ToQFont(font));
+    return {m.ascent(), m.ascent() + m.descent()};
+}
+
+} // namespace
+
+void RegisterEmbeddedFonts() {
+    for (auto data : {Assets::FontSansRegular(), Assets::FontSansBold(), Assets::FontSerifRegular(),
+                      Assets::FontSerifBold()}) {
+        QFontDatabase::addApplicationFontFromData(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
+                                    static_cast<qsizetype>(data.size())));
+    }
+}
+
+QFont ToQFont(const TFont& font) {
+    QString family = FamilyOf(font);
+    QFont q(family);
+    q.setBold(font.Bold);
+    int pixels = font.Height < 0 ? -font.Height : PixelSizeForCell(family, font.Bold, font.Height);
+    q.setPixelSize(std::max(1, pixels));
+    // Crisp text in exactly the font colour, as on the screens the program was drawn for.
+    q.setStyleStrategy(QFont::NoAntialias);
+    q.setHintingPreference(QFont::PreferFullHinting);
+    return q;
+}
+
+QString FaceText(const TFont& font, const std::string& text) {
+    QString s = Q(text);
+    if (!IsSymbolFace(font))
+        return s;
+    // The classic symbol encoding puts the Greek alphabet on the Latin letters.
+    static const char16_t upper[] = u"ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ";
+    static const char16_t lower[] = u"αβχδεφγηιϕκλμνοπθρστυϖωξψζ";
+    for (QChar& c : s) {
+        char16_t u = c.unicode();
+        if (u >= 'A' && u <= 'Z')
+            c = QChar(upper[u - 'A']);
+        else if (u >= 'a' && u <= 'z')
+            c = QChar(lower[u - 'a']);
+        else if (u == '-')
+            c = QChar(0x2212);
+    }
+    return s;
+}
+
+int FontAscent(const TFont& font) { return MetricsOf(font).ascent; }
+
+int FontCellHeight(const TFont& font) { return MetricsOf(font).cell; }
+
+int TextAdvance(const TFont& font, const std::string& text) {
+    return QFontMetrics(ToQFont(font)).horizontalAdvance(FaceText(font, text));
+}
+
+} // namespace detail

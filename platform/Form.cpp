@@ -1,0 +1,444 @@
+#include "platform/Form.h"
+
+#include "platform/Application.h"
+#include "platform/Screen.h"
+#include "platform/detail/QtBridge.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+// ---------------------------------------------------------------------------------------------
+// Menu items
+
+TMenuItem::TMenuItem(TForm* form, TMenuItem* parent) : form_(form), parent_(parent) {}
+
+TMenuItem::~TMenuItem() = default;
+
+void TMenuItem::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (form_)
+        form_->UpdateMenuItem(*this);
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (form_)
+        form_->UpdateMenuItem(*this);
+}
+
+TMenuItem* TMenuItem::Add(const std::string& name, const std::string& caption,
+                          std::function<void()> onClick, int shortCut, bool visible) {
+    auto item = std::make_unique<TMenuItem>(form_, this);
+    item->Name = name;
+    item->caption_ = caption;
+    item->OnClick = std::move(onClick);
+    item->ShortCut = shortCut;
+    item->Visible = visible;
+    items_.push_back(std::move(item));
+    return items_.back().get();
+}
+
+void TMenuItem::Click() {
+    if (enabled_ && OnClick)
+        TApplication::Guard(OnClick);
+}
+
+TMenuItem* TMenuItem::FindShortCut(int key) {
+    for (const auto& item : items_) {
+        if (!item->enabled_)
+            continue;
+        if (item->ShortCut == key && key != 0)
+            return item.get();
+        if (TMenuItem* found = item->FindShortCut(key))
+            return found;
+    }
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::Find(const std::string& caption) {
+    for (const auto& item : items_) {
+        if (item->caption_ == caption)
+            return item.get();
+        if (TMenuItem* found = item->Find(caption))
+            return found;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The top-level window
+
+namespace detail {
+
+FormWindow::FormWindow(TForm& form) : QWidget(nullptr, Qt::Window), form_(form) {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setNativeMenuBar(false);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+int FormWindow::MenuBarHeight() const {
+    return menuBar_->isVisibleTo(this) ? menuBar_->sizeHint().height() : 0;
+}
+
+void FormWindow::LayOut() {
+    int bar = MenuBarHeight();
+    menuBar_->setGeometry(0, 0, width(), bar);
+    if (surface_)
+        surface_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+}
+
+void FormWindow::MeasureFrame() {
+    if (!isVisible())
+        return;
+    QSize extra = frameGeometry().size() - geometry().size();
+    if (extra != frameExtra_ && extra.width() >= 0 && extra.height() >= 0) {
+        frameExtra_ = extra;
+        // The form's size is the outer size: the client area gives way to the frame.
+        form_.ApplyGeometry();
+    }
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    // The close box: the form decides, and hides itself if it closes.
+    event->ignore();
+    form_.CloseBoxClicked();
+}
+
+void FormWindow::resizeEvent(QResizeEvent*) {
+    LayOut();
+    form_.WindowResized(width() + frameExtra_.width(), height() + frameExtra_.height());
+}
+
+void FormWindow::moveEvent(QMoveEvent*) { form_.WindowMoved(frameGeometry().x(), frameGeometry().y()); }
+
+bool FormWindow::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Show:
+        // The window manager adds its frame only after the window appears.
+        QTimer::singleShot(50, this, [this] { MeasureFrame(); });
+        QTimer::singleShot(400, this, [this] { MeasureFrame(); });
+        break;
+    case QEvent::WindowActivate:
+        if (form_.Blocked())
+            QTimer::singleShot(0, this, [] { TForm::ActivateTopModal(); });
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace detail
+
+// ---------------------------------------------------------------------------------------------
+// TForm
+
+namespace {
+std::vector<TForm*>& ModalStack() {
+    static std::vector<TForm*> stack;
+    return stack;
+}
+} // namespace
+
+TForm::TForm(int designPixelsPerInch, int designTextHeight)
+    : TContainer(nullptr, new detail::FormWindow(*this)), Canvas(*this), MainMenu(this, nullptr),
+      window_(static_cast<detail::FormWindow*>(widget_)), designPixelsPerInch_(designPixelsPerInch),
+      designTextHeight_(designTextHeight) {
+    auto* surface = new detail::SurfaceWidget(*this, window_);
+    window_->SetSurface(surface);
+    Impl().surface = surface;
+    InitVisible(false);
+    SetColor(clSilver);
+}
+
+TForm::~TForm() {
+    auto& stack = ModalStack();
+    stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    // Components may refer to controls (a timer's handler), so they go first.
+    components_.clear();
+}
+
+TCanvasHost::Target TForm::CanvasTarget() {
+    const detail::ContainerImpl& impl = Impl();
+    return {this, {0, 0, ClientWidth(), ClientHeight()},
+            impl.painting.has_value() && impl.paintingControl == nullptr};
+}
+
+void TForm::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    window_->setWindowTitle(detail::Q(caption));
+}
+
+int TForm::ClientWidth() const { return std::max(0, Width() - window_->FrameExtra().width()); }
+
+int TForm::ClientHeight() const {
+    return std::max(0, Height() - window_->FrameExtra().height() - window_->MenuBarHeight());
+}
+
+void TForm::SetEnabled(bool enabled) { enabled_ = enabled; }
+
+void TForm::Create() {
+    ScaleFromDesign();
+    BuildMenuBar();
+    ApplyGeometry();
+    TApplication::Guard([this] { FormCreate(); });
+}
+
+void TForm::ScaleFromDesign() {
+    // The display is taken to have 96 pixels per inch. A window stored at another resolution
+    // gets its font scaled by the ratio of resolutions, and every stored position, size and font
+    // height by the ratio of the text heights of that font before and after.
+    constexpr int DisplayPixelsPerInch = 96;
+    if (designPixelsPerInch_ == DisplayPixelsPerInch)
+        return;
+    TFont font = Font();
+    font.Height = static_cast<int>(
+        std::lround(static_cast<double>(font.Height) * DisplayPixelsPerInch / designPixelsPerInch_));
+    TControl::SetFont(font);
+    int textHeight = static_cast<int>(std::lround(static_cast<double>(designTextHeight_) *
+                                                  DisplayPixelsPerInch / designPixelsPerInch_));
+    std::function<void(TContainer&)> scale = [&](TContainer& c) {
+        for (const auto& child : c.Controls()) {
+            child->ScaleResource(textHeight, designTextHeight_);
+            if (auto* inner = dynamic_cast<TContainer*>(child.get()))
+                scale(*inner);
+        }
+    };
+    scale(*this);
+    Realign();
+}
+
+void TForm::BuildMenuBar() {
+    QMenuBar* bar = window_->MenuBar();
+    bool any = false;
+    std::function<void(TMenuItem&, QWidget*)> add = [&](TMenuItem& item, QWidget* into) {
+        if (!item.Visible)
+            return;
+        if (!item.Items().empty()) {
+            auto* menu = new QMenu(detail::Q(item.Caption()), into);
+            if (auto* b = qobject_cast<QMenuBar*>(into))
+                item.Action = b->addMenu(menu);
+            else
+                item.Action = static_cast<QMenu*>(into)->addMenu(menu);
+            for (const auto& sub : item.Items())
+                add(*sub, menu);
+        } else {
+            auto* action = new QAction(detail::Q(item.Caption()), into);
+            TMenuItem* target = &item;
+            QObject::connect(action, &QAction::triggered, [this, target] { ChooseMenu(*target); });
+            into->addAction(action);
+            item.Action = action;
+        }
+        static_cast<QAction*>(item.Action)->setEnabled(item.Enabled());
+        any = any || into == bar;
+    };
+    for (const auto& item : MainMenu.Items())
+        add(*item, bar);
+    bar->setVisible(any);
+    window_->LayOut();
+}
+
+void TForm::UpdateMenuItem(TMenuItem& item) {
+    if (!item.Action)
+        return;
+    auto* action = static_cast<QAction*>(item.Action);
+    action->setText(detail::Q(item.Caption()));
+    action->setEnabled(item.Enabled());
+}
+
+void TForm::ApplyGeometry() {
+    QSize extra = window_->FrameExtra();
+    applyingGeometry_ = true;
+    window_->move(Left(), Top());
+    window_->resize(std::max(1, Width() - extra.width()), std::max(1, Height() - extra.height()));
+    window_->LayOut();
+    applyingGeometry_ = false;
+    ResizeSurface(ClientWidth(), ClientHeight());
+}
+
+void TForm::BoundsChanged(const TRect&) { ApplyGeometry(); }
+
+void TForm::WindowResized(int outerWidth, int outerHeight) {
+    // The learner or the window manager changed the size: the form follows.
+    if (applyingGeometry_ || (outerWidth == Width() && outerHeight == Height()))
+        return;
+    PlaceAligned({Left(), Top(), Left() + outerWidth, Top() + outerHeight});
+}
+
+void TForm::WindowMoved(int left, int top) {
+    if (applyingGeometry_ || !detail::WindowsOnDisplay())
+        return;
+    PlaceAligned({left, top, left + Width(), top + Height()});
+}
+
+void TForm::SetVisible(bool visible) {
+    if (visible)
+        Show();
+    else if (Visible())
+        HideWindow();
+}
+
+void TForm::Show() {
+    if (Visible()) {
+        if (detail::WindowsOnDisplay()) {
+            window_->raise();
+            window_->activateWindow();
+        }
+        return;
+    }
+    InitVisible(true);
+    TApplication::Guard([this] { FormShow(); });
+    if (WindowState == wsMaximized)
+        SetBounds(0, 0, Screen.Width, Screen.Height);
+    ApplyGeometry();
+    if (detail::WindowsOnDisplay()) {
+        if (WindowState == wsMaximized)
+            window_->showMaximized();
+        else
+            window_->show();
+        window_->raise();
+        window_->activateWindow();
+    }
+    Invalidate();
+}
+
+void TForm::ShowModal() {
+    if (Visible()) {
+        Show();
+        return;
+    }
+    for (const auto& form : Application.Forms()) {
+        if (form.get() != this && form->Visible()) {
+            form->blockedBy_++;
+            blockedForms_.push_back(form.get());
+        }
+    }
+    modal_ = true;
+    ModalStack().push_back(this);
+    Show();
+}
+
+void TForm::Close() {
+    if (closing_)
+        return;
+    closing_ = true;
+    TApplication::Guard([this] { FormClose(); });
+    if (Visible())
+        HideWindow();
+    if (modal_)
+        EndModal();
+    closing_ = false;
+    if (this == Application.MainForm())
+        Application.Terminate();
+}
+
+void TForm::EndModal() {
+    modal_ = false;
+    for (TForm* form : blockedForms_)
+        form->blockedBy_--;
+    blockedForms_.clear();
+    auto& stack = ModalStack();
+    stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    ActivateTopModal();
+}
+
+void TForm::ActivateTopModal() {
+    if (!detail::WindowsOnDisplay())
+        return;
+    // The window the learner works in now: the modal form on top, or the main window.
+    TForm* top = ModalStack().empty() ? Application.MainForm() : ModalStack().back();
+    if (top && top->Visible()) {
+        top->window_->raise();
+        top->window_->activateWindow();
+    }
+}
+
+void TForm::HideWindow() {
+    TRect covered = ScreenRect();
+    InitVisible(false);
+    if (detail::WindowsOnDisplay())
+        window_->hide();
+    InvalidateUncovered(covered);
+}
+
+TRect TForm::ScreenRect() const {
+    if (detail::WindowsOnDisplay() && window_->isVisible()) {
+        QRect g = window_->frameGeometry();
+        return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+    }
+    return {Left(), Top(), Left() + Width(), Top() + Height()};
+}
+
+TRect TForm::SurfaceScreenRect() const {
+    if (detail::WindowsOnDisplay() && window_->isVisible()) {
+        QPoint origin = window_->Surface()->mapToGlobal(QPoint(0, 0));
+        return {origin.x(), origin.y(), origin.x() + ClientWidth(), origin.y() + ClientHeight()};
+    }
+    QSize extra = window_->FrameExtra();
+    int left = Left() + extra.width() / 2;
+    int top = Top() + extra.height() - extra.width() / 2 + window_->MenuBarHeight();
+    return {left, top, left + ClientWidth(), top + ClientHeight()};
+}
+
+void TForm::InvalidateUncovered(const TRect& r) {
+    // Our windows are repainted where a closing window of ours uncovers them, as the original
+    // window system did; a compositing desktop would not ask for it.
+    for (const auto& form : Application.Forms()) {
+        if (form.get() == this || !form->Visible())
+            continue;
+        TRect s = form->SurfaceScreenRect();
+        TRect overlap{std::max(r.Left, s.Left), std::max(r.Top, s.Top),
+                      std::min(r.Right, s.Right), std::min(r.Bottom, s.Bottom)};
+        if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom)
+            form->InvalidateRect({overlap.Left - s.Left, overlap.Top - s.Top,
+                                  overlap.Right - s.Left, overlap.Bottom - s.Top});
+    }
+}
+
+void TForm::PaintSurface() { TApplication::Guard([this] { FormPaint(); }); }
+
+bool TForm::KeyDown(int key) {
+    if (!Visible() || Blocked())
+        return false;
+    if (TMenuItem* item = MainMenu.FindShortCut(key)) {
+        item->Click();
+        return true;
+    }
+    if (!enabled_)
+        return true;
+    if (KeyPreview)
+        TApplication::Guard([this, key] { FormKeyDown(key); });
+    return false;
+}
+
+bool TForm::MouseDown(TMouseButton button, int x, int y) {
+    if (!AcceptsInput())
+        return false;
+    return SurfaceMouseDown(button, x, y);
+}
+
+void TForm::MouseMove(int x, int y) {
+    if (AcceptsInput())
+        SurfaceMouseMove(x, y);
+}
+
+bool TForm::ChooseMenu(TMenuItem& item) {
+    if (!AcceptsInput() || !item.Enabled())
+        return false;
+    for (TMenuItem* p = item.Parent(); p; p = p->Parent())
+        if (!p->Enabled())
+            return false;
+    item.Click();
+    return true;
+}
+
+void TForm::CloseBoxClicked() {
+    if (AcceptsInput())
+        Close();
+}

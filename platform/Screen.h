@@ -1,0 +1,15 @@
+#pragma once
+// The display the program runs on. The application reads the primary display's size once at
+// start-up; tests set it before the screens are created.
+
+enum TCursor { crDefault, crHandPoint };
+
+struct TScreen {
+    int Width = 800;
+    int Height = 600;
+    // The cursor shown over every window of the program; crDefault lets each control's own
+    // cursor show.
+    TCursor Cursor = crDefault;
+};
+
+extern TScreen Screen;

@@ -1,0 +1,75 @@
+#!/bin/bash
+# Starts the real program under Xvfb at 800x600 and 1024x768 and drives it with the keyboard:
+# the cover appears, "&Info" opens the information screen, Esc closes it, the menu opens from
+# "&Programm starten", each text page opens and closes, Esc leaves the menu, Esc ends the
+# program with status 0.
+set -u
+bin=$1
+fail() { echo "smoke: $*" >&2; exit 1; }
+command -v Xvfb >/dev/null || fail "Xvfb missing"
+
+run_at() {
+    local size=$1 n
+    for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || break; done
+    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/dev/null 2>&1 &
+    local xpid=$!
+    export DISPLAY=:$n
+    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    "$bin" >/tmp/smoke-app.log 2>&1 &
+    local apid=$!
+    window_named() {
+        local name=$1 id
+        for _ in $(seq 60); do
+            id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1)
+            [ -n "$id" ] && { echo "$id"; return 0; }
+            sleep 0.1
+        done
+        return 1
+    }
+    gone() {
+        for _ in $(seq 60); do
+            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+            sleep 0.1
+        done
+        return 1
+    }
+    press() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; xdotool key --window "$1" "$2"; }
+    local result=0 cover info menu page
+    {
+        cover=$(window_named "Grundlagen der Wärmebehandlung") || { echo "no cover"; exit 1; }
+        press "$cover" alt+i
+        info=$(window_named "Information") || { echo "no info screen"; exit 1; }
+        press "$info" Escape
+        gone "Information" || { echo "info screen did not close"; exit 1; }
+        press "$cover" alt+p
+        menu=$(window_named "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen") ||
+            { echo "no menu"; exit 1; }
+        for key_caption in "alt+z Down Return|Allgemeines zu  Zustandsschaubildern" \
+                           "alt+w Return|Wärmebehandlung"; do
+            keys=${key_caption%%|*}; caption=${key_caption#*|}
+            xdotool windowfocus --sync "$menu" 2>/dev/null; sleep 0.2
+            for k in $keys; do xdotool key "$k"; sleep 0.3; done
+            page=$(window_named "$caption") || { echo "text page \"$caption\" did not open"; exit 1; }
+            press "$page" Escape
+            gone "$caption" || { echo "text page \"$caption\" did not close"; exit 1; }
+        done
+        press "$menu" Escape
+        gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
+            { echo "menu did not close"; exit 1; }
+        press "$cover" Escape
+    } || result=1
+    local status=124
+    for _ in $(seq 50); do
+        if ! kill -0 $apid 2>/dev/null; then wait $apid; status=$?; break; fi
+        sleep 0.1
+    done
+    kill $apid 2>/dev/null
+    kill $xpid 2>/dev/null
+    wait 2>/dev/null
+    [ $result -eq 0 ] || fail "$size: steps failed (log: $(tr '\n' ' ' </tmp/smoke-app.log))"
+    [ "$status" = 0 ] || fail "$size: program ended with status $status"
+    echo "smoke $size ok"
+}
+
+run_at 800x600
+run_at 1024x768

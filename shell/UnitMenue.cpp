@@ -1,0 +1,199 @@
+#include "shell/UnitMenue.h"
+
+#include "assets/Assets.h"
+#include "platform/Keys.h"
+#include "platform/Screen.h"
+#include "shell/ScreenFrame.h"
+#include "shell/UnitALLZTAZTU.h"
+#include "shell/UnitAllEKD.h"
+#include "shell/UnitAllZu.h"
+#include "shell/UnitEntZu.h"
+#include "shell/UnitWarme.h"
+#include "shell/UnitZeitab.h"
+
+TFormMenue* FormMenue = nullptr;
+
+namespace UnitMenue {
+
+namespace {
+
+constexpr TColor PanelYellow = 0x80FFFF;
+constexpr int PanelWidth = 770;
+constexpr int PanelHeight = 460;
+// The panel stands this much above the vertical centre, counted twice in the halving.
+constexpr int PanelLift = 20;
+constexpr int OverviewFontHeight = 24;
+constexpr int OverviewLeft = 50;
+
+struct OverviewLine {
+    int Y;
+    const char* Text;
+};
+const OverviewLine Overview[] = {
+    {20, "- Binäre Zustandsschaubilder"},
+    {80, "- Eisen-Kohlenstoff-Diagramm (metastabil und stabil)"},
+    {120, "   im Gleichgewichtszustand"},
+    {180, "- Temperatur- und zeitabhängige Phasenveränderungen"},
+    {220, "   im System Eisen-Kohlenstoff"},
+    {260, "   Zeit-Temperatur-Austenitisierungs-Schaubilder "},
+    {300, "   Zeit-Temperatur-Umwandlungs-Schaubilder"},
+    {360, "- Verfahren der Wärmebehandlung"},
+    {400, "   Normalglühen, Härten und Vergüten"},
+};
+
+} // namespace
+
+// The screens a command shows. Topic screens that are not part of the program yet have no
+// entry here; their commands stay in the menu, greyed out.
+#define SCREEN(instance) [] { return static_cast<TForm*>(instance); }
+
+const std::vector<TopicMenu>& TopicMenus() {
+    static const std::vector<TopicMenu> menus{
+        {"&Zustandsschaubilder",
+         {{"AllgemeinesZU", "Allgemeines zu Zustandsschaubildern", SCREEN(FormAllZu)},
+          {"AllgemeineszumAufstellen1", "Allgemeines zur Entstehung ", SCREEN(FormEntZu)},
+          {"AbTyp1", "Entstehung: Vollkommene Löslichkeit im flüssigen und festen Zustand ",
+           nullptr},
+          {"AbTyp2",
+           "Entstehung: Vollkommene Löslichkeit im flüssigen und vollkommene Unlöslichkeit im "
+           "festen Zustand ",
+           nullptr},
+          {"Typ1", "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ", nullptr},
+          {"Typ2",
+           "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen "
+           "Zustand (\"Typ 2\")",
+           nullptr},
+          {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")", nullptr},
+          {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")", nullptr},
+          {"Typ5", "System intermediäre Phase (\"Typ 5\")", nullptr},
+          {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", nullptr}}},
+        {"Zustandsschaubild &Eisen-Kohlenstoff",
+         {{"AllgemeinesEKD", "Allgemeines", SCREEN(FormAllEKD)},
+          {"Reineisen", "Reineisen", nullptr},
+          {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)", nullptr},
+          {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
+          {"C06", "Abkühlung bei C= 0.6 %", nullptr},
+          {"C12", "Abkühlung bei C = 1.2 %", nullptr},
+          {"C30", "Abkühlung bei C = 3.0 %", nullptr}}},
+        {"Zei&tabhängige Zustandsänderungen",
+         {{"AllZeit", "Allgemeines", SCREEN(FormZeitAb)},
+          {"ZTAZTU", "ZTA/ZTU-Schaubilder", SCREEN(FormALLZTAZTU)},
+          {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", nullptr},
+          {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", nullptr},
+          {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", nullptr},
+          {"ZTUcon045", "Kontinuierliches ZTU-Schaubild (C = 0.45%)", nullptr},
+          {"ZTUcon07", "Kontinuierliches ZTU-Schaubild (C = 0.70%)", nullptr},
+          {"ZTUiso045", "Isothermes ZTU-Schaubild (C = 0.45%)", nullptr},
+          {"ZTUiso07", "Isothermes ZTU-Schaubild (C = 0.70%)", nullptr}}},
+        {"&Wärmebehandlung",
+         {{"Definition", "Definition", SCREEN(FormWarme)},
+          {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)", nullptr},
+          {"Temperatufhrung", "Temperaturführung", nullptr},
+          {"Glhverfahren1", "Glühverfahren", nullptr},
+          {"Normal", "Normalglühen", nullptr},
+          {"Haerten", "Härten", nullptr},
+          {"Vergten", "Vergüten", nullptr},
+          {"Vergtungsschaubild1", "Vergütungsschaubild C45", nullptr}}},
+    };
+    return menus;
+}
+
+const std::vector<TForm* (*)()>& PageColorScreens() {
+    // In the order the colour is set: FormAllZu, FormEntZu, FormAbZuTyp1, FormAbZuTyp2,
+    // FormZuTyp1 … FormZuTyp6, FormAllEKD, FormReineisen, FormEKDGesamt, FormEKD06, FormEKD12,
+    // FormEKD30, FormZeitAb, FormALLZTAZTU, FormZTAcon07, FormZTAcon045, FormZTAiso045,
+    // FormZTUcon07, FormZTUcon045, FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
+    // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
+    // out until they are.
+    static const std::vector<TForm* (*)()> screens{
+        SCREEN(FormAllZu), SCREEN(FormEntZu),     SCREEN(FormAllEKD),
+        SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+    };
+    return screens;
+}
+
+#undef SCREEN
+
+} // namespace UnitMenue
+
+using namespace UnitMenue;
+
+TFormMenue::TFormMenue() : TForm(96, 24) {
+    SetCaption("Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der "
+               "Wärmebehandlung von Stählen");
+    BorderStyle = bsSizeable;
+    SetColor(ScreenFrame::ScreenBlue);
+    SetFont({"MS Sans Serif", -19, clWindowText, false});
+
+    ImageHinter = Add<TImage>();
+    ImageHinter->Name = "ImageHinter";
+    ImageHinter->SetAlign(alClient);
+    ImageHinter->Stretch = true;
+    ImageHinter->LoadJpeg(Assets::MenuBackground());
+
+    PaintBoxHaupt = Add<TPaintBox>();
+    PaintBoxHaupt->Name = "PaintBoxHaupt";
+    PaintBoxHaupt->SetFont({"Arial", -19, clWindowText, false});
+    PaintBoxHaupt->OnPaint = [this] { PaintBoxHauptPaint(); };
+
+    StatusBarHint = ScreenFrame::AddHintBar(*this, ScreenFrame::HintEsc, -16);
+    ColorDialog1 = new TColorDialog(this);
+
+    Datei = MainMenu.Add("Datei", "&Datei");
+    Hintergrund = Datei->Add("Hintergrund", "Hintergrund Gefüge ja/nein",
+                             [this] { HintergrundClick(); });
+    Farbewaehlen = Datei->Add("Farbewaehlen", "Hintergrundfarbe wählen: Seiten",
+                              [this] { FarbewaehlenClick(); });
+    HintergrundfarbewhlenMenue =
+        Datei->Add("HintergrundfarbewhlenMenue", "Hintergrundfarbe wählen: Menueblatt",
+                   [this] { HintergrundfarbewhlenMenueClick(); });
+    Ende = Datei->Add("Ende", "Beenden", [this] { EndeClick(); });
+    ESC1 = Datei->Add("ESC1", "ESC", [this] { ESC1Click(); }, VK_ESCAPE, false);
+
+    for (const TopicMenu& menu : TopicMenus()) {
+        TMenuItem* sub = MainMenu.Add("", menu.Caption);
+        for (const TopicCommand& command : menu.Commands) {
+            auto screen = command.Screen;
+            TMenuItem* item = sub->Add(command.Name, command.Caption, [screen] {
+                if (TForm* form = screen())
+                    form->ShowModal();
+            });
+            item->SetEnabled(screen != nullptr);
+        }
+    }
+}
+
+void TFormMenue::FormCreate() {
+    ScreenFrame::Place(*this, ScreenFrame::ScreenSizedLayout(Screen.Width, Screen.Height));
+    PaintBoxHaupt->SetBounds((ClientWidth() - PanelWidth) / 2,
+                             (ClientHeight() - PanelHeight - PanelLift) / 2, PanelWidth,
+                             PanelHeight);
+}
+
+void TFormMenue::PaintBoxHauptPaint() {
+    TCanvas& c = PaintBoxHaupt->Canvas;
+    c.Brush.Color = PanelYellow;
+    c.Rectangle(0, 0, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
+    c.Font.Height = OverviewFontHeight;
+    for (const OverviewLine& line : Overview)
+        c.TextOut(OverviewLeft, line.Y, line.Text);
+}
+
+void TFormMenue::HintergrundClick() { ImageHinter->SetVisible(!ImageHinter->Visible()); }
+
+void TFormMenue::FarbewaehlenClick() {
+    if (!ColorDialog1->Execute())
+        return;
+    for (auto screen : PageColorScreens())
+        if (TForm* form = screen())
+            form->SetColor(ColorDialog1->Color);
+}
+
+void TFormMenue::HintergrundfarbewhlenMenueClick() {
+    if (ColorDialog1->Execute())
+        SetColor(ColorDialog1->Color);
+}
+
+void TFormMenue::EndeClick() { Close(); }
+
+void TFormMenue::ESC1Click() { Close(); }
