@@ -144,6 +144,11 @@ std::vector<TForm*>& ModalStack() {
     static std::vector<TForm*> stack;
     return stack;
 }
+// Every form that exists, in the order of creation.
+std::vector<TForm*>& AllForms() {
+    static std::vector<TForm*> forms;
+    return forms;
+}
 } // namespace
 
 TForm::TForm(int designPixelsPerInch, int designTextHeight)
@@ -155,11 +160,18 @@ TForm::TForm(int designPixelsPerInch, int designTextHeight)
     Impl().surface = surface;
     InitVisible(false);
     SetColor(clSilver);
+    AllForms().push_back(this);
 }
 
 TForm::~TForm() {
     auto& stack = ModalStack();
     stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    auto& forms = AllForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    for (TForm* form : forms) {
+        auto& blocked = form->blockedForms_;
+        blocked.erase(std::remove(blocked.begin(), blocked.end(), this), blocked.end());
+    }
     // Components may refer to controls (a timer's handler), so they go first.
     components_.clear();
 }
@@ -313,10 +325,10 @@ void TForm::ShowModal() {
         Show();
         return;
     }
-    for (const auto& form : Application.Forms()) {
-        if (form.get() != this && form->Visible()) {
+    for (TForm* form : AllForms()) {
+        if (form != this && form->Visible()) {
             form->blockedBy_++;
-            blockedForms_.push_back(form.get());
+            blockedForms_.push_back(form);
         }
     }
     modal_ = true;
@@ -389,8 +401,8 @@ TRect TForm::SurfaceScreenRect() const {
 void TForm::InvalidateUncovered(const TRect& r) {
     // Our windows are repainted where a closing window of ours uncovers them, as the original
     // window system did; a compositing desktop would not ask for it.
-    for (const auto& form : Application.Forms()) {
-        if (form.get() == this || !form->Visible())
+    for (TForm* form : AllForms()) {
+        if (form == this || !form->Visible())
             continue;
         TRect s = form->SurfaceScreenRect();
         TRect overlap{std::max(r.Left, s.Left), std::max(r.Top, s.Top),

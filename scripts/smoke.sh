@@ -11,31 +11,39 @@ command -v Xvfb >/dev/null || fail "Xvfb missing"
 run_at() {
     local size=$1 n
     for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || break; done
-    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/tmp/smoke-xvfb.log 2>&1 &
     local xpid=$!
     export DISPLAY=:$n
-    for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+    trap 'kill $xpid 2>/dev/null' EXIT
+    local ready=""
+    for _ in $(seq 100); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && { ready=1; break; }
+        sleep 0.1
+    done
+    [ -n "$ready" ] || fail "$size: Xvfb did not start ($(cat /tmp/smoke-xvfb.log))"
     "$bin" >/tmp/smoke-app.log 2>&1 &
     local apid=$!
     window_named() {
         local name=$1 id
-        for _ in $(seq 60); do
+        for _ in $(seq 200); do
             id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1)
-            [ -n "$id" ] && { echo "$id"; return 0; }
+            # Give the window a moment to take the focus before keys are typed into it.
+            [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
             sleep 0.1
         done
         return 1
     }
     gone() {
-        for _ in $(seq 60); do
+        for _ in $(seq 100); do
             xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
             sleep 0.1
         done
         return 1
     }
-    press() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; xdotool key --window "$1" "$2"; }
-    local result=0 cover info menu page
-    {
+    press() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; xdotool key "$2"; }
+    local result=0
+    # The steps run in a subshell, so that a failed step ends them and the cleanup still runs.
+    (
         cover=$(window_named "Grundlagen der Wärmebehandlung") || { echo "no cover"; exit 1; }
         press "$cover" alt+i
         info=$(window_named "Information") || { echo "no info screen"; exit 1; }
@@ -44,7 +52,11 @@ run_at() {
         press "$cover" alt+p
         menu=$(window_named "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen") ||
             { echo "no menu"; exit 1; }
-        for key_caption in "alt+z Down Return|Allgemeines zu  Zustandsschaubildern" \
+        for key_caption in "alt+z Return|Allgemeines zu  Zustandsschaubildern" \
+                           "alt+z Down Return|Entstehung von  Zustandsschaubildern" \
+                           "alt+e Return|Allgemeines zum Eisen-Kohlenstoff-Schaubild" \
+                           "alt+t Return|Zeitabhängige Phasenänderungen / Grundlagen der Wärmebehandlung von Stählen" \
+                           "alt+t Down Return| ZTA/ZTU-Schaubilder" \
                            "alt+w Return|Wärmebehandlung"; do
             keys=${key_caption%%|*}; caption=${key_caption#*|}
             xdotool windowfocus --sync "$menu" 2>/dev/null; sleep 0.2
@@ -57,7 +69,7 @@ run_at() {
         gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
             { echo "menu did not close"; exit 1; }
         press "$cover" Escape
-    } || result=1
+    ) || result=1
     local status=124
     for _ in $(seq 50); do
         if ! kill -0 $apid 2>/dev/null; then wait $apid; status=$?; break; fi
@@ -66,6 +78,7 @@ run_at() {
     kill $apid 2>/dev/null
     kill $xpid 2>/dev/null
     wait 2>/dev/null
+    trap - EXIT
     [ $result -eq 0 ] || fail "$size: steps failed (log: $(tr '\n' ' ' </tmp/smoke-app.log))"
     [ "$status" = 0 ] || fail "$size: program ended with status $status"
     echo "smoke $size ok"

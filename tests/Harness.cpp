@@ -17,6 +17,8 @@ Session::Session(int width, int height) {
         return answer;
     });
     CreateScreens();
+    // The program starts by showing its main window.
+    Application.MainForm()->Show();
     Settle();
 }
 

@@ -15,7 +15,8 @@
 
 namespace harness {
 
-// Creates every screen for a screen of the given size and deletes them again at the end.
+// Creates every screen for a screen of the given size, shows the main window as the program
+// does, and deletes the screens again at the end.
 class Session {
 public:
     Session(int width, int height);

@@ -1,0 +1,84 @@
+// The layout rule and its variants at the screen sizes learners use and at the odd ones.
+
+#include "Harness.h"
+#include "shell/ScreenFrame.h"
+
+using namespace ScreenFrame;
+
+namespace {
+
+TEST(LayoutRule, SmallScreensScaleTheDesignToTheWholeScreen) {
+    Layout l = StandardLayout(800, 600);
+    EXPECT_TRUE(l.Small);
+    EXPECT_DOUBLE_EQ(l.FaktorX, 1.0);
+    EXPECT_DOUBLE_EQ(l.FaktorY, 1.0);
+    EXPECT_EQ((std::array{l.Left, l.Top, l.Width, l.Height}), (std::array{0, 0, 800, 600}));
+    EXPECT_EQ(Scaled(125, l.FaktorX), 125);
+
+    l = StandardLayout(640, 480);
+    EXPECT_DOUBLE_EQ(l.FaktorX, 0.8);
+    EXPECT_DOUBLE_EQ(l.FaktorY, 0.8);
+    EXPECT_EQ(Scaled(13, l.FaktorX), 10); // 10.4
+    EXPECT_EQ((std::array{l.Left, l.Top, l.Width, l.Height}), (std::array{0, 0, 640, 480}));
+}
+
+TEST(LayoutRule, LargeScreensGetTheCentredLargeLayoutInEveryVariant) {
+    for (LayoutTest test : {LayoutTest::WidthBelow1024, LayoutTest::WidthUpTo1024}) {
+        Layout l = StandardLayout(1024, 768, test);
+        EXPECT_DOUBLE_EQ(l.FaktorX, 1.28);
+        EXPECT_DOUBLE_EQ(l.FaktorY, 1.28);
+        EXPECT_EQ(Scaled(125, l.FaktorX), 160);
+        EXPECT_EQ((std::array{l.Left, l.Top, l.Width, l.Height}), (std::array{0, 0, 1024, 768}));
+
+        l = StandardLayout(1280, 1024, test);
+        EXPECT_FALSE(l.Small);
+        EXPECT_EQ((std::array{l.Left, l.Top, l.Width, l.Height}),
+                  (std::array{128, 128, 1024, 768}));
+    }
+}
+
+TEST(LayoutRule, AWide600PixelScreenDependsOnTheVariant) {
+    Layout upTo = StandardLayout(1024, 600, LayoutTest::WidthUpTo1024);
+    EXPECT_TRUE(upTo.Small);
+    EXPECT_DOUBLE_EQ(upTo.FaktorX, 1.28);
+    EXPECT_DOUBLE_EQ(upTo.FaktorY, 1.0);
+    EXPECT_EQ((std::array{upTo.Left, upTo.Top, upTo.Width, upTo.Height}),
+              (std::array{0, 0, 1024, 600}));
+
+    Layout below = StandardLayout(1024, 600);
+    EXPECT_FALSE(below.Small);
+    EXPECT_DOUBLE_EQ(below.FaktorY, 1.28);
+    EXPECT_EQ((std::array{below.Left, below.Top, below.Width, below.Height}),
+              (std::array{0, -84, 1024, 768}));
+}
+
+TEST(LayoutRule, FixedWindowsAreCentredWithHalvingTowardZero) {
+    Layout l = FixedLayout(1024, 768, 800, 500);
+    EXPECT_EQ((std::array{l.Left, l.Top}), (std::array{112, 134}));
+    l = FixedLayout(640, 480, 800, 500);
+    EXPECT_EQ((std::array{l.Left, l.Top}), (std::array{-80, -10}));
+    l = FixedLayout(801, 601, 800, 500);
+    EXPECT_EQ((std::array{l.Left, l.Top}), (std::array{0, 50}));
+}
+
+TEST(LayoutRule, TheBackdropIsDrawnOnlyOnLargeScreens) {
+    struct Backdrop : TForm {
+        void FormPaint() override {
+            DrawBackdrop(*this, DiagramOrange, {20, 22, 180, 140}, {30, 30, 150, 100});
+        }
+    };
+    for (auto [width, shown] : {std::pair{800, false}, std::pair{1024, true}}) {
+        Screen.Width = width;
+        Backdrop form;
+        form.Create();
+        form.SetColor(ScreenBlue);
+        form.SetBounds(0, 0, 200, 160);
+        form.Show();
+        harness::Settle();
+        EXPECT_EQ(form.PixelColor(25, 25), shown ? DiagramOrange : ScreenBlue);
+        EXPECT_EQ(form.PixelColor(100, 60), shown ? BackdropGold : ScreenBlue);
+        EXPECT_EQ(form.PixelColor(20, 60), shown ? clBlack : ScreenBlue);
+    }
+}
+
+} // namespace
