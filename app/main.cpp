@@ -6,5 +6,7 @@
 int main() {
     Application.Initialize(TApplication::Mode::Program);
     CreateScreens();
-    return Application.Run();
+    int status = Application.Run();
+    DestroyScreens();
+    return status;
 }

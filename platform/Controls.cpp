@@ -303,8 +303,9 @@ namespace detail {
 
 namespace {
 std::vector<TContainer*>& PaintQueue() {
-    static std::vector<TContainer*> queue;
-    return queue;
+    // Never destroyed: forms and timers may outlive it when the program ends.
+    static auto* queue = new std::vector<TContainer*>();
+    return *queue;
 }
 bool flushPosted = false;
 

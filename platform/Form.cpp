@@ -141,13 +141,15 @@ bool FormWindow::event(QEvent* event) {
 
 namespace {
 std::vector<TForm*>& ModalStack() {
-    static std::vector<TForm*> stack;
-    return stack;
+    // Never destroyed: forms and timers may outlive it when the program ends.
+    static auto* stack = new std::vector<TForm*>();
+    return *stack;
 }
 // Every form that exists, in the order of creation.
 std::vector<TForm*>& AllForms() {
-    static std::vector<TForm*> forms;
-    return forms;
+    // Never destroyed: forms and timers may outlive it when the program ends.
+    static auto* forms = new std::vector<TForm*>();
+    return *forms;
 }
 } // namespace
 

@@ -12,8 +12,9 @@ bool manual = false;
 long long manualNow = 0;
 long long sequence = 0;
 std::vector<TTimer*>& AllTimers() {
-    static std::vector<TTimer*> timers;
-    return timers;
+    // Never destroyed: forms and timers may outlive it when the program ends.
+    static auto* timers = new std::vector<TTimer*>();
+    return *timers;
 }
 } // namespace
 
