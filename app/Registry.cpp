@@ -24,20 +24,20 @@ void Create(Form*& instance, Variables& unit) {
 
 // The creation order of the whole program; a screen not built yet keeps its place empty.
 void CreateScreens() {
-    Create(FormHaupt, UnitDeckEKD::Unit);                           // 1
-    Application.CreateForm(FormMenue);                              // 2
-    Create(FormAllZu, UnitAllZu::Unit);                             // 3
-    Create(FormEntZu, UnitEntZu::Unit);                             // 4
+    Create(FormHaupt, UnitDeckEKD::Unit); // 1
+    Application.CreateForm(FormMenue);    // 2
+    Create(FormAllZu, UnitAllZu::Unit);   // 3
+    Create(FormEntZu, UnitEntZu::Unit);   // 4
     // 5 FormAbZuTyp2, 6 FormZuTyp1 … 11 FormZuTyp6
-    Create(FormAllEKD, UnitAllEKD::Unit);                           // 12
+    Create(FormAllEKD, UnitAllEKD::Unit); // 12
     // 13 FormReineisen, 14 FormEKDGesamt, 15 FormEKD06, 16 FormEKD12, 17 FormEKD30
-    Create(FormALLZTAZTU, UnitALLZTAZTU::Unit);                     // 18
+    Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
     // 19 FormZTAcon045 … 26 FormZTAZTU045
-    Create(FormWarme, UnitWarme::Unit);                             // 27
+    Create(FormWarme, UnitWarme::Unit); // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
-    Create(FormZeitAb, UnitZeitab::Unit);                           // 32
+    Create(FormZeitAb, UnitZeitab::Unit); // 32
     // 33 FormAbZuTyp1 … 45 FormBildFe
-    Application.CreateForm(FormInfo);                               // 46
+    Application.CreateForm(FormInfo); // 46
     // 47 FormFeKFZ, 48 FormFeKRZ, 49 FormVerSchau
 }
 

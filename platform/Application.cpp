@@ -113,8 +113,8 @@ private:
         const bool shut = form->Blocked() || !form->Enabled();
         const int key = VirtualKey(*e);
         const bool withMenuModifier = e->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
-        const bool shortCut = key && !withMenuModifier && !form->Blocked() &&
-                              form->MainMenu.FindShortCut(key);
+        const bool shortCut =
+            key && !withMenuModifier && !form->Blocked() && form->MainMenu.FindShortCut(key);
         if (e->type() == QEvent::ShortcutOverride) {
             // Claiming the key keeps the toolkit's own shortcuts (menu accelerators) off it.
             if (shut || shortCut) {
@@ -134,7 +134,9 @@ private:
 } // namespace
 
 namespace detail {
-bool WindowsOnDisplay() { return onDisplay; }
+bool WindowsOnDisplay() {
+    return onDisplay;
+}
 } // namespace detail
 
 void TApplication::Initialize(Mode mode) {
@@ -163,7 +165,9 @@ void TApplication::Initialize(Mode mode) {
     }
 }
 
-bool TApplication::Initialized() const { return qtApplication != nullptr; }
+bool TApplication::Initialized() const {
+    return qtApplication != nullptr;
+}
 
 void TApplication::Adopt(std::unique_ptr<TForm> form) {
     TForm* raw = form.get();

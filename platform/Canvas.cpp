@@ -107,7 +107,9 @@ std::vector<QPoint> LinePixels(TPoint a, TPoint b) {
 
 } // namespace
 
-void TCanvas::MoveTo(int x, int y) { PenPos = {x, y}; }
+void TCanvas::MoveTo(int x, int y) {
+    PenPos = {x, y};
+}
 
 void TCanvas::LineTo(int x, int y) {
     TPoint from = PenPos;
@@ -228,6 +230,10 @@ void TCanvas::Draw(int x, int y, const TPixels& picture) {
     p->drawImage(x, y, detail::ToQImage(picture));
 }
 
-int TCanvas::TextWidth(const std::string& text) const { return detail::TextAdvance(Font, text); }
+int TCanvas::TextWidth(const std::string& text) const {
+    return detail::TextAdvance(Font, text);
+}
 
-int TCanvas::TextHeight(const std::string&) const { return detail::FontCellHeight(Font); }
+int TCanvas::TextHeight(const std::string&) const {
+    return detail::FontCellHeight(Font);
+}

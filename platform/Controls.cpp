@@ -26,7 +26,9 @@ int MulDiv(int value, int numerator, int denominator) {
     return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
 }
 
-QWidget* SurfaceOf(TContainer* parent) { return parent ? parent->Impl().surface : nullptr; }
+QWidget* SurfaceOf(TContainer* parent) {
+    return parent ? parent->Impl().surface : nullptr;
+}
 
 void ApplyPalette(QWidget* widget, TColor color, const TFont& font) {
     QPalette pal = widget->palette();
@@ -92,7 +94,9 @@ void TControl::SetAlign(TAlign align) {
         parent_->Realign();
 }
 
-TColor TControl::Color() const { return parentColor_ && parent_ ? parent_->Color() : color_; }
+TColor TControl::Color() const {
+    return parentColor_ && parent_ ? parent_->Color() : color_;
+}
 
 void TControl::SetColor(TColor color) {
     bool changed = color != Color() || parentColor_;
@@ -102,7 +106,9 @@ void TControl::SetColor(TColor color) {
         LookChanged();
 }
 
-const TFont& TControl::Font() const { return parentFont_ && parent_ ? parent_->Font() : font_; }
+const TFont& TControl::Font() const {
+    return parentFont_ && parent_ ? parent_->Font() : font_;
+}
 
 void TControl::SetFont(const TFont& font) {
     font_ = font;
@@ -138,7 +144,9 @@ void TControl::VisibilityChanged() {
         parent_->InvalidateRect(BoundsRect());
 }
 
-void TControl::LookChanged() { InvalidateOwnArea(BoundsRect()); }
+void TControl::LookChanged() {
+    InvalidateOwnArea(BoundsRect());
+}
 
 void TControl::InvalidateOwnArea(const TRect& area) {
     if (parent_ && visible_)
@@ -212,11 +220,17 @@ void TImage::SetPicture(TPixels pixels) {
     LookChanged();
 }
 
-bool TImage::HasPicture() const { return !cache_->jpeg.empty() || !cache_->picture.isNull(); }
+bool TImage::HasPicture() const {
+    return !cache_->jpeg.empty() || !cache_->picture.isNull();
+}
 
-int TImage::PictureWidth() { return cache_->Picture().width(); }
+int TImage::PictureWidth() {
+    return cache_->Picture().width();
+}
 
-int TImage::PictureHeight() { return cache_->Picture().height(); }
+int TImage::PictureHeight() {
+    return cache_->Picture().height();
+}
 
 void TImage::Paint() {
     const QImage& picture = cache_->Picture();
@@ -292,9 +306,13 @@ void TWinControl::VisibilityChanged() {
         Parent()->InvalidateRect(BoundsRect());
 }
 
-void TWinControl::LookChanged() { ApplyLook(); }
+void TWinControl::LookChanged() {
+    ApplyLook();
+}
 
-void TWinControl::ApplyLook() { ApplyPalette(widget_, Color(), Font()); }
+void TWinControl::ApplyLook() {
+    ApplyPalette(widget_, Color(), Font());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Containers and their paint cycle
@@ -384,8 +402,7 @@ void ContainerImpl::PaintRegion(TContainer& container, const QRegion& wanted) {
     impl.Blit(region.boundingRect());
 }
 
-SurfaceWidget::SurfaceWidget(TContainer& owner, QWidget* parent)
-    : QWidget(parent), owner_(owner) {
+SurfaceWidget::SurfaceWidget(TContainer& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
@@ -418,8 +435,8 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
 QImage ToQImage(const TPixels& pixels) {
     if (pixels.Width <= 0 || pixels.Height <= 0)
         return QImage();
-    return QImage(reinterpret_cast<const uchar*>(pixels.Data.data()), pixels.Width,
-                  pixels.Height, pixels.Width * 4, QImage::Format_RGB32);
+    return QImage(reinterpret_cast<const uchar*>(pixels.Data.data()), pixels.Width, pixels.Height,
+                  pixels.Width * 4, QImage::Format_RGB32);
 }
 
 QRegion ClipOf(const TCanvasHost::Target& target) {
@@ -464,11 +481,24 @@ TContainer::~TContainer() {
         children_.pop_back();
 }
 
-int TContainer::ClientWidth() const { return Width(); }
+int TContainer::ClientWidth() const {
+    return Width();
+}
 
-int TContainer::ClientHeight() const { return Height(); }
+int TContainer::ClientHeight() const {
+    return Height();
+}
 
-void TContainer::Invalidate() { InvalidateRect({0, 0, impl_->image.width(), impl_->image.height()}); }
+void TContainer::Invalidate() {
+    InvalidateRect({0, 0, impl_->image.width(), impl_->image.height()});
+}
+
+void TContainer::InvalidateAll() {
+    Invalidate();
+    for (const auto& child : children_)
+        if (auto* panel = dynamic_cast<TContainer*>(child.get()))
+            panel->InvalidateAll();
+}
 
 void TContainer::InvalidateRect(const TRect& r) {
     QRegion area = QRegion(detail::ToQRect(r)) & QRegion(impl_->image.rect());
@@ -505,7 +535,8 @@ TPixels TContainer::Snapshot() const {
     TPixels out(impl_->image.width(), impl_->image.height());
     for (int y = 0; y < out.Height; ++y) {
         const auto* row = reinterpret_cast<const std::uint32_t*>(impl_->image.constScanLine(y));
-        std::copy(row, row + out.Width, out.Data.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
+        std::copy(row, row + out.Width,
+                  out.Data.begin() + static_cast<std::ptrdiff_t>(y) * out.Width);
     }
     return out;
 }
@@ -635,35 +666,41 @@ TMemo::TMemo(TContainer* parent) : TWinControl(parent, new QPlainTextEdit(Surfac
 }
 
 namespace {
-QPlainTextEdit* MemoWidget(QWidget* w) { return static_cast<QPlainTextEdit*>(w); }
+QPlainTextEdit* MemoWidget(QWidget* w) {
+    return static_cast<QPlainTextEdit*>(w);
+}
 } // namespace
 
-void TMemo::LinesClear() { MemoWidget(widget_)->clear(); }
+void TMemo::LinesClear() {
+    MemoWidget(widget_)->clear();
+    noLines_ = true;
+}
 
 void TMemo::LinesAdd(const std::string& line) {
     auto* edit = MemoWidget(widget_);
-    if (edit->document()->isEmpty() && edit->blockCount() <= 1 && LinesCount() == 0)
+    if (LinesCount() == 0)
         edit->setPlainText(detail::Q(line));
     else
         edit->appendPlainText(detail::Q(line));
+    noLines_ = false;
     edit->moveCursor(QTextCursor::Start);
 }
 
 void TMemo::LinesSet(int index, const std::string& line) {
-    auto* edit = MemoWidget(widget_);
+    if (index < 0)
+        return;
     while (LinesCount() <= index)
         LinesAdd("");
-    QTextBlock block = edit->document()->findBlockByNumber(index);
-    QTextCursor cursor(block);
-    cursor.select(QTextCursor::BlockUnderCursor);
+    QTextCursor cursor(MemoWidget(widget_)->document()->findBlockByNumber(index));
     cursor.movePosition(QTextCursor::StartOfBlock);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(detail::Q(line));
 }
 
+// An empty text box has no lines; one whose only line is empty has one.
 int TMemo::LinesCount() const {
     auto* edit = MemoWidget(widget_);
-    if (edit->document()->isEmpty())
+    if (edit->document()->isEmpty() && noLines_)
         return 0;
     return edit->document()->blockCount();
 }
@@ -674,9 +711,13 @@ std::string TMemo::LinesGet(int index) const {
     return detail::S(MemoWidget(widget_)->document()->findBlockByNumber(index).text());
 }
 
-void TMemo::SetReadOnly(bool readOnly) { MemoWidget(widget_)->setReadOnly(readOnly); }
+void TMemo::SetReadOnly(bool readOnly) {
+    MemoWidget(widget_)->setReadOnly(readOnly);
+}
 
-bool TMemo::ReadOnly() const { return MemoWidget(widget_)->isReadOnly(); }
+bool TMemo::ReadOnly() const {
+    return MemoWidget(widget_)->isReadOnly();
+}
 
 void TMemo::SetWordWrap(bool wrap) {
     MemoWidget(widget_)->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth
@@ -691,28 +732,38 @@ void TMemo::SetScrollBars(TScrollStyle style) {
                                                        : Qt::ScrollBarAlwaysOff);
 }
 
-void TMemo::SetWantTabs(bool wantTabs) { MemoWidget(widget_)->setTabChangesFocus(!wantTabs); }
+void TMemo::SetWantTabs(bool wantTabs) {
+    MemoWidget(widget_)->setTabChangesFocus(!wantTabs);
+}
 
 void TMemo::SetBorder(bool border) {
     MemoWidget(widget_)->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
-void TMemo::ApplyLook() { ApplyPalette(widget_, Color(), Font()); }
+void TMemo::ApplyLook() {
+    ApplyPalette(widget_, Color(), Font());
+}
 
 TEdit::TEdit(TContainer* parent) : TWinControl(parent, new QLineEdit(SurfaceOf(parent))) {
     SetColor(clWhite);
     widget_->setFocusPolicy(Qt::ClickFocus);
 }
 
-std::string TEdit::Text() const { return detail::S(static_cast<QLineEdit*>(widget_)->text()); }
+std::string TEdit::Text() const {
+    return detail::S(static_cast<QLineEdit*>(widget_)->text());
+}
 
 void TEdit::SetText(const std::string& text) {
     static_cast<QLineEdit*>(widget_)->setText(detail::Q(text));
 }
 
-void TEdit::SetReadOnly(bool readOnly) { static_cast<QLineEdit*>(widget_)->setReadOnly(readOnly); }
+void TEdit::SetReadOnly(bool readOnly) {
+    static_cast<QLineEdit*>(widget_)->setReadOnly(readOnly);
+}
 
-void TEdit::ApplyLook() { ApplyPalette(widget_, Color(), Font()); }
+void TEdit::ApplyLook() {
+    ApplyPalette(widget_, Color(), Font());
+}
 
 TButton::TButton(TContainer* parent) : TWinControl(parent, new QPushButton(SurfaceOf(parent))) {
     QObject::connect(static_cast<QPushButton*>(widget_), &QPushButton::clicked, [this] {
@@ -736,7 +787,9 @@ void TButton::Click() {
 }
 
 namespace {
-QScrollBar* Bar(QWidget* w) { return static_cast<QScrollBar*>(w); }
+QScrollBar* Bar(QWidget* w) {
+    return static_cast<QScrollBar*>(w);
+}
 } // namespace
 
 TScrollBar::TScrollBar(TContainer* parent)
@@ -757,24 +810,38 @@ void TScrollBar::SetParams(int position, int min, int max) {
     bar->setValue(position);
 }
 
-int TScrollBar::Position() const { return Bar(widget_)->value(); }
+int TScrollBar::Position() const {
+    return Bar(widget_)->value();
+}
 
 void TScrollBar::SetPosition(int position) {
     QSignalBlocker block(Bar(widget_));
     Bar(widget_)->setValue(position);
 }
 
-int TScrollBar::Min() const { return Bar(widget_)->minimum(); }
+int TScrollBar::Min() const {
+    return Bar(widget_)->minimum();
+}
 
-int TScrollBar::Max() const { return Bar(widget_)->maximum(); }
+int TScrollBar::Max() const {
+    return Bar(widget_)->maximum();
+}
 
-void TScrollBar::SetSmallChange(int step) { Bar(widget_)->setSingleStep(step); }
+void TScrollBar::SetSmallChange(int step) {
+    Bar(widget_)->setSingleStep(step);
+}
 
-void TScrollBar::SetLargeChange(int step) { Bar(widget_)->setPageStep(step); }
+void TScrollBar::SetLargeChange(int step) {
+    Bar(widget_)->setPageStep(step);
+}
 
-int TScrollBar::SmallChange() const { return Bar(widget_)->singleStep(); }
+int TScrollBar::SmallChange() const {
+    return Bar(widget_)->singleStep();
+}
 
-int TScrollBar::LargeChange() const { return Bar(widget_)->pageStep(); }
+int TScrollBar::LargeChange() const {
+    return Bar(widget_)->pageStep();
+}
 
 // The hint bar's height when nothing sets it: tall enough for its font.
 constexpr int StatusBarMinimumHeight = 19;
@@ -795,8 +862,8 @@ void TStatusBar::SetSimpleText(const std::string& text) {
 
 void TStatusBar::ApplyLook() {
     ApplyPalette(widget_, Color(), Font());
-    int needed = std::max(StatusBarMinimumHeight,
-                          detail::FontCellHeight(Font()) + StatusBarTextMargin);
+    int needed =
+        std::max(StatusBarMinimumHeight, detail::FontCellHeight(Font()) + StatusBarTextMargin);
     if (Height() != needed)
         SetHeight(needed);
 }

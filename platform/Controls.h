@@ -228,6 +228,8 @@ public:
     // Marks an area of the surface for repainting; the paint runs when the program is next idle.
     void Invalidate();
     void InvalidateRect(const TRect& r);
+    // Invalidates this surface and those of the panels on it (a window that appears).
+    void InvalidateAll();
     // Paints the whole surface and every panel on it at once.
     void Refresh();
     // Runs the pending repaints of this surface now.
@@ -296,6 +298,9 @@ public:
 
 protected:
     void ApplyLook() override;
+
+private:
+    bool noLines_ = true;
 };
 
 class TEdit : public TWinControl {

@@ -14,7 +14,9 @@ namespace {
 Dialogs::ColorResponder colorResponder;
 std::function<void(const std::string&)> errorSink;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Whether s is [sign] digits [sep digits] [e [sign] digits] with at least one mantissa digit.
 bool IsDecimal(const std::string& s) {
@@ -99,8 +101,12 @@ void ShowError(const std::string& message) {
                           detail::Q(message));
 }
 
-void SetColorResponder(ColorResponder responder) { colorResponder = std::move(responder); }
+void SetColorResponder(ColorResponder responder) {
+    colorResponder = std::move(responder);
+}
 
-void SetErrorSink(std::function<void(const std::string&)> sink) { errorSink = std::move(sink); }
+void SetErrorSink(std::function<void(const std::string&)> sink) {
+    errorSink = std::move(sink);
+}
 
 } // namespace Dialogs

@@ -18,9 +18,13 @@ namespace {
 const char* const SansFamily = "Liberation Sans";
 const char* const SerifFamily = "Liberation Serif";
 
-QString Lower(const std::string& s) { return Q(s).trimmed().toLower(); }
+QString Lower(const std::string& s) {
+    return Q(s).trimmed().toLower();
+}
 
-bool IsSymbolFace(const TFont& font) { return Lower(font.Name) == "symbol"; }
+bool IsSymbolFace(const TFont& font) {
+    return Lower(font.Name) == "symbol";
+}
 
 // Every sans face the screens name ("MS Sans Serif", "Arial", "Sains Serif",
 // "@Arial Unicode MS" …) shows in the embedded sans face; only "Times New Roman" is serif.
@@ -66,9 +70,8 @@ Metrics MetricsOf(const TFont& font) {
 void RegisterEmbeddedFonts() {
     for (auto data : {Assets::FontSansRegular(), Assets::FontSansBold(), Assets::FontSerifRegular(),
                       Assets::FontSerifBold()}) {
-        QFontDatabase::addApplicationFontFromData(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
-                                    static_cast<qsizetype>(data.size())));
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size())));
     }
 }
 
@@ -103,9 +106,13 @@ QString FaceText(const TFont& font, const std::string& text) {
     return s;
 }
 
-int FontAscent(const TFont& font) { return MetricsOf(font).ascent; }
+int FontAscent(const TFont& font) {
+    return MetricsOf(font).ascent;
+}
 
-int FontCellHeight(const TFont& font) { return MetricsOf(font).cell; }
+int FontCellHeight(const TFont& font) {
+    return MetricsOf(font).cell;
+}
 
 int TextAdvance(const TFont& font, const std::string& text) {
     return QFontMetrics(ToQFont(font)).horizontalAdvance(FaceText(font, text));

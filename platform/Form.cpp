@@ -115,7 +115,9 @@ void FormWindow::resizeEvent(QResizeEvent*) {
     form_.WindowResized(width() + frameExtra_.width(), height() + frameExtra_.height());
 }
 
-void FormWindow::moveEvent(QMoveEvent*) { form_.WindowMoved(frameGeometry().x(), frameGeometry().y()); }
+void FormWindow::moveEvent(QMoveEvent*) {
+    form_.WindowMoved(frameGeometry().x(), frameGeometry().y());
+}
 
 bool FormWindow::event(QEvent* event) {
     switch (event->type()) {
@@ -180,7 +182,8 @@ TForm::~TForm() {
 
 TCanvasHost::Target TForm::CanvasTarget() {
     const detail::ContainerImpl& impl = Impl();
-    return {this, {0, 0, ClientWidth(), ClientHeight()},
+    return {this,
+            {0, 0, ClientWidth(), ClientHeight()},
             impl.painting.has_value() && impl.paintingControl == nullptr};
 }
 
@@ -189,13 +192,17 @@ void TForm::SetCaption(const std::string& caption) {
     window_->setWindowTitle(detail::Q(caption));
 }
 
-int TForm::ClientWidth() const { return std::max(0, Width() - window_->FrameExtra().width()); }
+int TForm::ClientWidth() const {
+    return std::max(0, Width() - window_->FrameExtra().width());
+}
 
 int TForm::ClientHeight() const {
     return std::max(0, Height() - window_->FrameExtra().height() - window_->MenuBarHeight());
 }
 
-void TForm::SetEnabled(bool enabled) { enabled_ = enabled; }
+void TForm::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+}
 
 void TForm::Create() {
     ScaleFromDesign();
@@ -212,8 +219,8 @@ void TForm::ScaleFromDesign() {
     if (designPixelsPerInch_ == DisplayPixelsPerInch)
         return;
     TFont font = Font();
-    font.Height = static_cast<int>(
-        std::lround(static_cast<double>(font.Height) * DisplayPixelsPerInch / designPixelsPerInch_));
+    font.Height = static_cast<int>(std::lround(static_cast<double>(font.Height) *
+                                               DisplayPixelsPerInch / designPixelsPerInch_));
     TControl::SetFont(font);
     int textHeight = static_cast<int>(std::lround(static_cast<double>(designTextHeight_) *
                                                   DisplayPixelsPerInch / designPixelsPerInch_));
@@ -276,7 +283,9 @@ void TForm::ApplyGeometry() {
     ResizeSurface(ClientWidth(), ClientHeight());
 }
 
-void TForm::BoundsChanged(const TRect&) { ApplyGeometry(); }
+void TForm::BoundsChanged(const TRect&) {
+    ApplyGeometry();
+}
 
 void TForm::WindowResized(int outerWidth, int outerHeight) {
     // The learner or the window manager changed the size: the form follows.
@@ -319,7 +328,7 @@ void TForm::Show() {
         window_->raise();
         window_->activateWindow();
     }
-    Invalidate();
+    InvalidateAll();
 }
 
 void TForm::ShowModal() {
@@ -407,15 +416,17 @@ void TForm::InvalidateUncovered(const TRect& r) {
         if (form == this || !form->Visible())
             continue;
         TRect s = form->SurfaceScreenRect();
-        TRect overlap{std::max(r.Left, s.Left), std::max(r.Top, s.Top),
-                      std::min(r.Right, s.Right), std::min(r.Bottom, s.Bottom)};
+        TRect overlap{std::max(r.Left, s.Left), std::max(r.Top, s.Top), std::min(r.Right, s.Right),
+                      std::min(r.Bottom, s.Bottom)};
         if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom)
             form->InvalidateRect({overlap.Left - s.Left, overlap.Top - s.Top,
                                   overlap.Right - s.Left, overlap.Bottom - s.Top});
     }
 }
 
-void TForm::PaintSurface() { TApplication::Guard([this] { FormPaint(); }); }
+void TForm::PaintSurface() {
+    TApplication::Guard([this] { FormPaint(); });
+}
 
 bool TForm::KeyDown(int key) {
     if (!Visible() || Blocked())

@@ -39,7 +39,9 @@ TTimer::~TTimer() {
     delete static_cast<QTimer*>(handle_);
 }
 
-int TTimer::EffectiveInterval() const { return std::max(interval_, Clock::MinimumPeriod); }
+int TTimer::EffectiveInterval() const {
+    return std::max(interval_, Clock::MinimumPeriod);
+}
 
 void TTimer::SetEnabled(bool enabled) {
     if (enabled == enabled_)
@@ -90,9 +92,13 @@ void UseManualClock() {
         ClockAccess::NextPeriod(*t);
 }
 
-bool IsManual() { return manual; }
+bool IsManual() {
+    return manual;
+}
 
-long long Now() { return manual ? manualNow : 0; }
+long long Now() {
+    return manual ? manualNow : 0;
+}
 
 void Advance(int milliseconds) {
     const long long target = manualNow + milliseconds;

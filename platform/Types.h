@@ -20,15 +20,25 @@ inline constexpr TColor clGray = 0x808080;
 // The system's text colour; black on every desktop this program targets.
 inline constexpr TColor clWindowText = 0x000000;
 
-inline constexpr int RedOf(TColor c) { return c & 0xFF; }
-inline constexpr int GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-inline constexpr int BlueOf(TColor c) { return (c >> 16) & 0xFF; }
-inline constexpr TColor RGB(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+inline constexpr int RedOf(TColor c) {
+    return c & 0xFF;
+}
+inline constexpr int GreenOf(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr int BlueOf(TColor c) {
+    return (c >> 16) & 0xFF;
+}
+inline constexpr TColor RGB(int r, int g, int b) {
+    return r | (g << 8) | (b << 16);
+}
 
 // Nearest integer, ties to the even one, of the exact value. Callers pass products of design
 // values and factors evaluated in long double, whose 64-bit mantissa keeps decimal products such as
 // 4.1L * 55 = 225.5 exact enough to land on the tie (plain double lands just above it).
-inline int Round(long double x) { return static_cast<int>(std::nearbyint(x)); }
+inline int Round(long double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
 // A picture in memory: rows top to bottom, each pixel 0xFFRRGGBB (opaque).
 struct TPixels {

@@ -9,18 +9,21 @@ fail() { echo "smoke: $*" >&2; exit 1; }
 command -v Xvfb >/dev/null || fail "Xvfb missing"
 
 run_at() {
-    local size=$1 n
-    for n in $(seq 150 199); do [ -e /tmp/.X$n-lock ] || break; done
-    Xvfb :$n -screen 0 ${size}x24 -nolisten tcp >/tmp/smoke-xvfb.log 2>&1 &
+    local size=$1 n=""
+    # Xvfb picks a free display itself and writes its number once it accepts clients.
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/tmp/smoke-xvfb.log 2>&1 &
     local xpid=$!
-    export DISPLAY=:$n
     trap 'kill $xpid 2>/dev/null' EXIT
-    local ready=""
-    for _ in $(seq 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && { ready=1; break; }
+    for _ in $(seq 200); do
+        n=$(tr -dc '0-9' <"$fdfile")
+        [ -n "$n" ] && break
         sleep 0.1
     done
-    [ -n "$ready" ] || fail "$size: Xvfb did not start ($(cat /tmp/smoke-xvfb.log))"
+    rm -f "$fdfile"
+    [ -n "$n" ] || fail "$size: Xvfb did not start ($(cat /tmp/smoke-xvfb.log))"
+    export DISPLAY=:$n
     "$bin" >/tmp/smoke-app.log 2>&1 &
     local apid=$!
     window_named() {
@@ -40,7 +43,19 @@ run_at() {
         done
         return 1
     }
-    press() { xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.2; xdotool key "$2"; }
+    # Focuses the window (checked: without a window manager the focus does not come back to a
+    # window by itself), then types the keys.
+    press() {
+        local window=$1 k
+        shift
+        for _ in $(seq 20); do
+            xdotool windowfocus --sync "$window" 2>/dev/null
+            [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
+            sleep 0.2
+        done
+        sleep 0.2
+        for k in "$@"; do xdotool key "$k"; sleep 0.3; done
+    }
     local result=0
     # The steps run in a subshell, so that a failed step ends them and the cleanup still runs.
     (
@@ -59,8 +74,8 @@ run_at() {
                            "alt+t Down Return| ZTA/ZTU-Schaubilder" \
                            "alt+w Return|Wärmebehandlung"; do
             keys=${key_caption%%|*}; caption=${key_caption#*|}
-            xdotool windowfocus --sync "$menu" 2>/dev/null; sleep 0.2
-            for k in $keys; do xdotool key "$k"; sleep 0.3; done
+            # shellcheck disable=SC2086
+            press "$menu" $keys
             page=$(window_named "$caption") || { echo "text page \"$caption\" did not open"; exit 1; }
             press "$page" Escape
             gone "$caption" || { echo "text page \"$caption\" did not close"; exit 1; }
@@ -71,7 +86,7 @@ run_at() {
         press "$cover" Escape
     ) || result=1
     local status=124
-    for _ in $(seq 50); do
+    for _ in $(seq 300); do
         if ! kill -0 $apid 2>/dev/null; then wait $apid; status=$?; break; fi
         sleep 0.1
     done

@@ -6,8 +6,8 @@
 namespace ScreenFrame {
 
 Layout StandardLayout(int screenWidth, int screenHeight, LayoutTest test) {
-    const bool small = test == LayoutTest::WidthBelow1024 ? screenWidth < LargeWidth
-                                                           : screenWidth <= LargeWidth;
+    const bool small =
+        test == LayoutTest::WidthBelow1024 ? screenWidth < LargeWidth : screenWidth <= LargeWidth;
     Layout l;
     l.Small = small;
     if (small) {
@@ -103,7 +103,9 @@ void SetExplanationFont(TMemo& memo, double faktorY, int designHeight) {
     memo.SetFont(font);
 }
 
-void ToggleExplanation(TMemo& memo) { memo.SetVisible(!memo.Visible()); }
+void ToggleExplanation(TMemo& memo) {
+    memo.SetVisible(!memo.Visible());
+}
 
 void SetUpSpeedSlider(TScrollBar& slider, TTimer& timer) {
     slider.SetParams(SliderStart, SliderMin, SliderMax);

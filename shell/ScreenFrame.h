@@ -21,9 +21,9 @@ inline constexpr int LargeHeight = 768;
 inline constexpr double LargeFactor = 1.28;
 
 // Frame colours.
-inline constexpr TColor ScreenBlue = 0xFF2F2F;      // topic screen background
-inline constexpr TColor DiagramOrange = 0x02ABFD;   // main drawing surface
-inline constexpr TColor BackdropGold = 0x00D2FF;    // inner backdrop panel
+inline constexpr TColor ScreenBlue = 0xFF2F2F;    // topic screen background
+inline constexpr TColor DiagramOrange = 0x02ABFD; // main drawing surface
+inline constexpr TColor BackdropGold = 0x00D2FF;  // inner backdrop panel
 inline constexpr TColor ExplanationYellow = 0x80FFFF;
 
 // Hint texts.
@@ -72,8 +72,7 @@ void SetScaledBounds(TControl& control, const Layout& layout, int left, int top,
 TMenuItem* AddEscapeItem(TForm& form, const std::string& name, const std::string& caption,
                          std::function<void()> onClick);
 // The hint bar along the bottom edge with its fixed text, silver and bold.
-TStatusBar* AddHintBar(TForm& form, const std::string& text, int fontHeight,
-                       bool bold = true);
+TStatusBar* AddHintBar(TForm& form, const std::string& text, int fontHeight, bool bold = true);
 
 // The explanatory text box: light yellow unless told otherwise, black "MS Sans Serif", read-only.
 struct ExplanationStyle {

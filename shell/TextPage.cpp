@@ -44,6 +44,10 @@ void TTextPage::PaintBoxTextPaint() {
         c.TextOut(line.X, line.Y, line.Text);
 }
 
-void TTextPage::EndeClick() { Close(); }
+void TTextPage::EndeClick() {
+    Close();
+}
 
-void TTextPage::ESCAPEClick() { Close(); }
+void TTextPage::ESCAPEClick() {
+    Close();
+}

@@ -27,15 +27,15 @@ struct Ring {
 };
 // Rings 1 … 9 from strong blue outside to light yellow inside.
 constexpr std::array<Ring, RingCount + 1> Rings{{{0, 0},
-                                                  {0xDD3200, 580},
-                                                  {0xFF3333, 580},
-                                                  {0xFF5B5B, 580},
-                                                  {0xFF8282, 580},
-                                                  {0xFF9D9D, 580},
-                                                  {0xFFB7B7, 580},
-                                                  {0x00FFFF, 580},
-                                                  {0x00FFF5, 580},
-                                                  {0x80FFFF, 250}}};
+                                                 {0xDD3200, 580},
+                                                 {0xFF3333, 580},
+                                                 {0xFF5B5B, 580},
+                                                 {0xFF8282, 580},
+                                                 {0xFF9D9D, 580},
+                                                 {0xFFB7B7, 580},
+                                                 {0x00FFFF, 580},
+                                                 {0x00FFF5, 580},
+                                                 {0x80FFFF, 250}}};
 constexpr int RingPenWidth = 10;
 constexpr int GrowX = 7;
 constexpr int GrowY = 4;
@@ -53,7 +53,9 @@ constexpr std::array<TitleLine, 4> Title{{{"Grundlagen binärer Zustandsschaubil
                                           {"Zeitabhängige Zustandsänderungen", 185, 20},
                                           {"Grundlagen der Wärmebehandlung", 180, 80}}};
 
-int Limit(int k) { return ScreenFrame::Scaled(Rings[k].DesignLimit, Unit.FaktorX); }
+int Limit(int k) {
+    return ScreenFrame::Scaled(Rings[k].DesignLimit, Unit.FaktorX);
+}
 
 } // namespace
 } // namespace UnitDeckEKD
@@ -83,10 +85,10 @@ TFormHaupt::TFormHaupt() : TForm(120, 16) {
     StatusBar1->SetSimpleText(ScreenFrame::HintEsc);
 
     ESC1 = ScreenFrame::AddEscapeItem(*this, "ESC1", "ESC", [this] { ESC1Click(); });
-    Programmbeenden1 = MainMenu.Add("Programmbeenden1", "Programm &beenden",
-                                    [this] { Programmbeenden1Click(); });
-    Programmstarten1 = MainMenu.Add("Programmstarten1", "&Programm starten",
-                                    [this] { Programmstarten1Click(); });
+    Programmbeenden1 =
+        MainMenu.Add("Programmbeenden1", "Programm &beenden", [this] { Programmbeenden1Click(); });
+    Programmstarten1 =
+        MainMenu.Add("Programmstarten1", "&Programm starten", [this] { Programmstarten1Click(); });
     Info1 = MainMenu.Add("Info1", "&Info", [this] { Info1Click(); });
 
     TimerSTart = new TTimer(this, 1, false);
@@ -163,9 +165,13 @@ void TFormHaupt::WriteTitle() {
                   Round(Unit.MitteY + line.B * static_cast<long double>(Unit.FaktorY)), line.Text);
 }
 
-void TFormHaupt::ESC1Click() { Close(); }
+void TFormHaupt::ESC1Click() {
+    Close();
+}
 
-void TFormHaupt::Programmbeenden1Click() { Close(); }
+void TFormHaupt::Programmbeenden1Click() {
+    Close();
+}
 
 void TFormHaupt::Programmstarten1Click() {
     CentreAnimation();
@@ -174,4 +180,6 @@ void TFormHaupt::Programmstarten1Click() {
     FormMenue->ShowModal();
 }
 
-void TFormHaupt::Info1Click() { FormInfo->ShowModal(); }
+void TFormHaupt::Info1Click() {
+    FormInfo->ShowModal();
+}

@@ -49,11 +49,15 @@ TFormInfo::TFormInfo() : TForm(120, 16) {
 }
 
 void TFormInfo::FormCreate() {
-    ScreenFrame::Place(*this,
-                       ScreenFrame::FixedLayout(Screen.Width, Screen.Height, InfoWidth, InfoHeight));
+    ScreenFrame::Place(
+        *this, ScreenFrame::FixedLayout(Screen.Width, Screen.Height, InfoWidth, InfoHeight));
     PanelInfo->SetBounds(15, 20, 750, 370);
 }
 
-void TFormInfo::Ende1Click() { Close(); }
+void TFormInfo::Ende1Click() {
+    Close();
+}
 
-void TFormInfo::ESC1Click() { Close(); }
+void TFormInfo::ESC1Click() {
+    Close();
+}

@@ -106,7 +106,7 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu), SCREEN(FormEntZu),     SCREEN(FormAllEKD),
+        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormAllEKD),
         SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
@@ -140,15 +140,16 @@ TFormMenue::TFormMenue() : TForm(96, 24) {
     ColorDialog1 = new TColorDialog(this);
 
     Datei = MainMenu.Add("Datei", "&Datei");
-    Hintergrund = Datei->Add("Hintergrund", "Hintergrund Gefüge ja/nein",
-                             [this] { HintergrundClick(); });
+    Hintergrund =
+        Datei->Add("Hintergrund", "Hintergrund Gefüge ja/nein", [this] { HintergrundClick(); });
     Farbewaehlen = Datei->Add("Farbewaehlen", "Hintergrundfarbe wählen: Seiten",
                               [this] { FarbewaehlenClick(); });
     HintergrundfarbewhlenMenue =
         Datei->Add("HintergrundfarbewhlenMenue", "Hintergrundfarbe wählen: Menueblatt",
                    [this] { HintergrundfarbewhlenMenueClick(); });
     Ende = Datei->Add("Ende", "Beenden", [this] { EndeClick(); });
-    ESC1 = Datei->Add("ESC1", "ESC", [this] { ESC1Click(); }, VK_ESCAPE, false);
+    ESC1 = Datei->Add(
+        "ESC1", "ESC", [this] { ESC1Click(); }, VK_ESCAPE, false);
 
     for (const TopicMenu& menu : TopicMenus()) {
         TMenuItem* sub = MainMenu.Add("", menu.Caption);
@@ -179,7 +180,9 @@ void TFormMenue::PaintBoxHauptPaint() {
         c.TextOut(OverviewLeft, line.Y, line.Text);
 }
 
-void TFormMenue::HintergrundClick() { ImageHinter->SetVisible(!ImageHinter->Visible()); }
+void TFormMenue::HintergrundClick() {
+    ImageHinter->SetVisible(!ImageHinter->Visible());
+}
 
 void TFormMenue::FarbewaehlenClick() {
     if (!ColorDialog1->Execute())
@@ -194,6 +197,10 @@ void TFormMenue::HintergrundfarbewhlenMenueClick() {
         SetColor(ColorDialog1->Color);
 }
 
-void TFormMenue::EndeClick() { Close(); }
+void TFormMenue::EndeClick() {
+    Close();
+}
 
-void TFormMenue::ESC1Click() { Close(); }
+void TFormMenue::ESC1Click() {
+    Close();
+}

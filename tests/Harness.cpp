@@ -28,7 +28,9 @@ Session::~Session() {
     Dialogs::SetColorResponder({});
 }
 
-void Settle() { Application.ProcessMessages(); }
+void Settle() {
+    Application.ProcessMessages();
+}
 
 bool Menu(TForm& form, const std::string& caption) {
     TMenuItem* item = form.MainMenu.Find(caption);

@@ -43,6 +43,8 @@ int Ticks(TTimer& timer, int n);
 TForm* ActiveForm();
 
 // The colour of a pixel of the form's client surface.
-inline TColor Pixel(const TForm& form, int x, int y) { return form.PixelColor(x, y); }
+inline TColor Pixel(const TForm& form, int x, int y) {
+    return form.PixelColor(x, y);
+}
 
 } // namespace harness

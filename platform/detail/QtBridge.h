@@ -17,10 +17,18 @@ class QMenuBar;
 
 namespace detail {
 
-inline QColor ToQColor(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-inline QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
-inline QString Q(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-inline std::string S(const QString& s) { return s.toUtf8().toStdString(); }
+inline QColor ToQColor(TColor c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+inline QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+inline QString Q(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+inline std::string S(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
 // Fonts: the program's face names resolved to the embedded faces, heights in pixels.
 void RegisterEmbeddedFonts();

@@ -175,8 +175,10 @@ class InputTest : public testing::Test {
 protected:
     void SetUp() override {
         form.MainMenu.Add("Ende", "&Ende", [this] { ++ende; });
-        esc = form.MainMenu.Add("ESC", "ESC", [this] { ++escapes; }, VK_ESCAPE, false);
-        form.MainMenu.Add("Text", "Text ja/nein", [this] { ++f1; }, VK_F1);
+        esc = form.MainMenu.Add(
+            "ESC", "ESC", [this] { ++escapes; }, VK_ESCAPE, false);
+        form.MainMenu.Add(
+            "Text", "Text ja/nein", [this] { ++f1; }, VK_F1);
         form.KeyPreview = true;
         form.Box->SetBounds(0, 0, 100, 100);
         form.Box->OnClick = [this] { ++clicks; };
@@ -250,7 +252,8 @@ TEST(Modal, NestedModalFormsBlockEverythingBelowUntilTheyClose) {
     EXPECT_TRUE(a.AcceptsInput());
     // Keys and menus of a blocked form do nothing.
     int runs = 0;
-    a.MainMenu.Add("ESC", "ESC", [&] { ++runs; }, VK_ESCAPE, false);
+    a.MainMenu.Add(
+        "ESC", "ESC", [&] { ++runs; }, VK_ESCAPE, false);
     b.ShowModal();
     EXPECT_FALSE(a.KeyDown(VK_ESCAPE));
     EXPECT_EQ(runs, 0);

@@ -82,3 +82,53 @@ TEST(LayoutRule, TheBackdropIsDrawnOnlyOnLargeScreens) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(FramePieces, TheExplanationStartsHiddenAndF1TogglesIt) {
+    TForm form;
+    form.Create();
+    TMemo* memo = AddExplanation(form, {});
+    WriteLines(*memo, {"Erste Zeile", "", "Dritte Zeile"});
+    EXPECT_FALSE(memo->Visible());
+    EXPECT_EQ(memo->LinesCount(), 3);
+    EXPECT_EQ(memo->LinesGet(2), "Dritte Zeile");
+    EXPECT_TRUE(memo->ReadOnly());
+    EXPECT_EQ(memo->Color(), ExplanationYellow);
+    ToggleExplanation(*memo);
+    EXPECT_TRUE(memo->Visible());
+    ToggleExplanation(*memo);
+    EXPECT_FALSE(memo->Visible());
+    SetExplanationFont(*memo, 1.28);
+    EXPECT_EQ(memo->Font().Height, 20);
+    WriteLines(*memo, {"Neu"});
+    EXPECT_EQ(memo->LinesCount(), 1);
+}
+
+TEST(FramePieces, TheSpeedSliderSetsTheAnimationIntervalOnEveryScroll) {
+    TForm form;
+    form.Create();
+    TTimer timer(nullptr, 50, false);
+    auto* slider = form.Add<TScrollBar>();
+    SetUpSpeedSlider(*slider, timer);
+    EXPECT_EQ((std::array{slider->Min(), slider->Max(), slider->Position(), slider->SmallChange(),
+                          slider->LargeChange()}),
+              (std::array{1, 2000, 1000, 10, 100}));
+    EXPECT_EQ(timer.Interval(), 50); // setting it up scrolls nothing
+    slider->OnScroll(1990);
+    EXPECT_EQ(timer.Interval(), 1990);
+}
+
+TEST(FramePieces, TheHintBarSitsAtTheBottomWithItsFixedText) {
+    TForm form;
+    form.Create();
+    form.SetBounds(0, 0, 400, 300);
+    TStatusBar* bar = AddHintBar(form, HintF1, -17);
+    EXPECT_EQ(bar->SimpleText(), HintF1);
+    EXPECT_EQ(bar->Top() + bar->Height(), form.ClientHeight());
+    EXPECT_EQ(bar->Width(), form.ClientWidth());
+    EXPECT_TRUE(bar->Font().Bold);
+    EXPECT_EQ(bar->Color(), clSilver);
+}
+
+} // namespace

@@ -48,8 +48,9 @@ TEST_P(Menu, ListsEveryCommandWithItsCaptionInDisplayOrder) {
         {"Zei&tabhängige Zustandsänderungen",
          {"Allgemeines", "ZTA/ZTU-Schaubilder", "Kontinuierliches ZTA-Schaubild (C = 0.45%)",
           "Kontinuierliches ZTA-Schaubild (C = 0.70%)", "Isothermes ZTA-Schaubild (C = 0.45%)",
-          "Kontinuierliches ZTU-Schaubild (C = 0.45%)", "Kontinuierliches ZTU-Schaubild (C = 0.70%)",
-          "Isothermes ZTU-Schaubild (C = 0.45%)", "Isothermes ZTU-Schaubild (C = 0.70%)"}},
+          "Kontinuierliches ZTU-Schaubild (C = 0.45%)",
+          "Kontinuierliches ZTU-Schaubild (C = 0.70%)", "Isothermes ZTU-Schaubild (C = 0.45%)",
+          "Isothermes ZTU-Schaubild (C = 0.70%)"}},
         {"&Wärmebehandlung",
          {"Definition", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)", "Temperaturführung",
           "Glühverfahren", "Normalglühen", "Härten", "Vergüten", "Vergütungsschaubild C45"}},
@@ -84,7 +85,7 @@ TEST_P(Menu, ShowsTheOverviewPanelCentredOnTheClientArea) {
     EXPECT_EQ((std::array{menu.PaintBoxHaupt->Left(), menu.PaintBoxHaupt->Top(),
                           menu.PaintBoxHaupt->Width(), menu.PaintBoxHaupt->Height()}),
               (std::array{left, top, 770, 460}));
-    EXPECT_EQ(Pixel(menu, left, top + 5), clBlack);      // outline
+    EXPECT_EQ(Pixel(menu, left, top + 5), clBlack); // outline
     EXPECT_EQ(Pixel(menu, left + 20, top + 5), PanelYellow);
     EXPECT_EQ(Pixel(menu, left + 769, top + 459), clBlack);
     EXPECT_NE(Pixel(menu, left + 770, top + 200), PanelYellow);
@@ -164,7 +165,6 @@ TEST_P(Menu, EscOnATopicScreenReturnsToTheMenuAndEscInTheMenuToTheCover) {
     EXPECT_FALSE(menu.Visible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Screens, Menu,
-                         testing::Values(std::pair{800, 600}, std::pair{1024, 768}));
+INSTANTIATE_TEST_SUITE_P(Screens, Menu, testing::Values(std::pair{800, 600}, std::pair{1024, 768}));
 
 } // namespace

@@ -25,15 +25,25 @@ struct PageCase {
 };
 
 const PageCase Pages[] = {
-    {"Allgemeines zu Zustandsschaubildern", []() -> TTextPage* { return FormAllZu; },
-     {720, 480, 40, 10}, {922, 512, 51, 64}},
-    {"Allgemeines zur Entstehung ", []() -> TTextPage* { return FormEntZu; }, {720, 512, 40, 10},
+    {"Allgemeines zu Zustandsschaubildern",
+     []() -> TTextPage* { return FormAllZu; },
+     {720, 480, 40, 10},
+     {922, 512, 51, 64}},
+    {"Allgemeines zur Entstehung ",
+     []() -> TTextPage* { return FormEntZu; },
+     {720, 512, 40, 10},
      {922, 576, 51, 51}},
-    {"Allgemeines", []() -> TTextPage* { return FormAllEKD; }, {720, 510, 40, 10},
+    {"Allgemeines",
+     []() -> TTextPage* { return FormAllEKD; },
+     {720, 510, 40, 10},
      {922, 576, 51, 51}},
-    {"ZTA/ZTU-Schaubilder", []() -> TTextPage* { return FormALLZTAZTU; }, {750, 460, 20, 10},
+    {"ZTA/ZTU-Schaubilder",
+     []() -> TTextPage* { return FormALLZTAZTU; },
+     {750, 460, 20, 10},
      {960, 512, 26, 51}},
-    {"Definition", []() -> TTextPage* { return FormWarme; }, {640, 330, 60, 70},
+    {"Definition",
+     []() -> TTextPage* { return FormWarme; },
+     {640, 330, 60, 70},
      {768, 384, 102, 90}},
 };
 
