@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "assets/StripCodec.h"
+
 // The symbols come from the assembler file the asset generator writes: wb_asset_NAME holds the
 // bytes of the asset NAME and wb_asset_NAME_size their count.
 #define WB_EMBEDDED(name)                                                                          \
@@ -13,6 +15,7 @@
 
 WB_EMBEDDED(cover)
 WB_EMBEDDED(menu_background)
+WB_EMBEDDED(strips)
 WB_EMBEDDED(font_sans_regular)
 WB_EMBEDDED(font_sans_bold)
 WB_EMBEDDED(font_serif_regular)
@@ -27,6 +30,10 @@ std::span<const std::uint8_t> CoverPicture() {
 }
 std::span<const std::uint8_t> MenuBackground() {
     return Embedded_menu_background();
+}
+
+std::vector<TPixels> Strip(std::string_view name) {
+    return StripCodec::Decode(StripCodec::Find(Embedded_strips(), name));
 }
 
 std::span<const std::uint8_t> FontSansRegular() {

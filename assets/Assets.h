@@ -1,9 +1,14 @@
 #pragma once
-// The pictures and fonts embedded in the program at build time. Each accessor returns the stored
-// bytes of one asset; they live for the whole run and never change.
+// The pictures, frame strips and fonts embedded in the program at build time. Each picture and
+// font accessor returns the stored bytes of one asset; they live for the whole run and never
+// change. Frame strips come decoded.
 
 #include <cstdint>
 #include <span>
+#include <string_view>
+#include <vector>
+
+#include "platform/Types.h"
 
 namespace Assets {
 
@@ -11,6 +16,12 @@ namespace Assets {
 std::span<const std::uint8_t> CoverPicture();
 // JPEG, 1078 x 768, colour: a blue and yellow starburst with red core lines behind the main menu.
 std::span<const std::uint8_t> MenuBackground();
+
+// The frames of a frame strip, decoded; empty for an unknown name. Names are "<Screen>.<Strip>",
+// the screen's form name without "Form" and the strip's name without "ImageList", for example
+// "ZuTyp1.MkBildung" for ImageListMkBildung on FormZuTyp1. Every screen owns its strips, so two
+// screens' strips of the same name are different strips.
+std::vector<TPixels> Strip(std::string_view name);
 
 // TrueType files, embedded as they are.
 std::span<const std::uint8_t> FontSansRegular();

@@ -42,6 +42,11 @@ int Ticks(TTimer& timer, int n);
 // The topmost visible form that takes input (what the learner sees and types into).
 TForm* ActiveForm();
 
+// Whether every pixel of two pictures is the same.
+inline bool SamePixels(const TPixels& a, const TPixels& b) {
+    return a.Width == b.Width && a.Height == b.Height && a.Data == b.Data;
+}
+
 // The colour of a pixel of the form's client surface.
 inline TColor Pixel(const TForm& form, int x, int y) {
     return form.PixelColor(x, y);

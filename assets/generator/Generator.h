@@ -2,9 +2,11 @@
 // The build-time painter of every picture and frame strip the program embeds. Each screen group
 // has one source file that lists its outputs; Main.cpp paints them all, encodes each by its kind,
 // writes the files and the assembler file that embeds them. Adding a picture is one more entry
-// in its group's list and one accessor in assets/Assets.h.
+// in its group's list and one accessor in assets/Assets.h; adding a frame strip is one more entry
+// only, since Assets::Strip finds strips by name.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Types.h"
@@ -15,21 +17,31 @@ namespace Generator {
 enum class TKind {
     JpegColour, // a picture decoded with libjpeg at run time
     JpegGrey,   // the same, luminance only (micrograph photographs)
+    Strip,      // a frame strip, stored without loss in the strip archive (assets/StripCodec.h)
 };
 
+using TFrames = std::vector<TPixels>;
+
+// The painters must depend on nothing but constants and fixed seeds, so that every build embeds
+// the same bytes.
 struct TOutput {
-    // File name stem and symbol suffix (wb_asset_<Name>): lower-case letters, digits and '_'.
+    // Pictures: file name stem and symbol suffix (wb_asset_<Name>), lower-case letters, digits
+    // and '_'. Strips: the name Assets::Strip takes, "<Screen>.<Strip>" in letters and digits.
     std::string Name;
     TKind Kind;
-    int Quality; // JPEG quality, 1..100
-    // Paints the picture. Must depend on nothing but constants and fixed seeds, so that every
-    // build embeds the same bytes.
-    TPixels (*Paint)();
+    int Quality = 0;                    // JPEG quality, 1..100; unused for strips
+    TPixels (*Paint)() = nullptr;       // pictures
+    TFrames (*PaintFrames)() = nullptr; // strips: equal-sized frames in their order
 };
+
+inline TOutput StripOutput(std::string name, TFrames (*paintFrames)()) {
+    return {std::move(name), TKind::Strip, 0, nullptr, paintFrames};
+}
 
 using TOutputs = std::vector<TOutput>;
 
 // One function per screen group, each returning its outputs in a fixed order.
-TOutputs Backgrounds(); // cover and main menu
+TOutputs Backgrounds();   // cover and main menu
+TOutputs PhaseDiagrams(); // the animated phase diagrams, types 1 to 4
 
 } // namespace Generator

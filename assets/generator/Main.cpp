@@ -1,8 +1,14 @@
-// asset_generator OUTPUT_DIR [NAME=FILE ...]
+// asset_generator OUTPUT_DIR [--preview=DIR] [NAME=FILE ...]
 //
 // Paints every output of every screen group into OUTPUT_DIR, then writes OUTPUT_DIR/Assets.S,
 // which embeds those files and each NAME=FILE given on the command line (the fonts) as the
-// symbols wb_asset_NAME (the bytes) and wb_asset_NAME_size (their count, 64 bits).
+// symbols wb_asset_NAME (the bytes) and wb_asset_NAME_size (their count, 64 bits). Pictures are
+// one file each; the frame strips go into one archive, embedded as wb_asset_strips.
+//
+// With --preview=DIR it also writes every frame of every strip to DIR as
+// <Screen>.<Strip>.<frame>.ppm, for looking at them. A contact sheet of one strip, enlarged four
+// times without smoothing:
+//   montage -filter point -resize 400% -tile 10x -geometry +4+4 DIR/ZuTyp1.MkBildung.*.ppm x.png
 //
 // Every file is rewritten on every run, and Assets.S last: the build reruns the generator only
 // when the generator or an embedded input changed, and a fresh Assets.S is what tells it to
@@ -17,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/StripCodec.h"
 #include "assets/generator/Generator.h"
 #include "platform/Jpeg.h"
 
@@ -32,7 +39,11 @@ struct TEmbed {
 // The groups in the order their outputs appear in the embedding.
 constexpr Generator::TOutputs (*Groups[])() = {
     Generator::Backgrounds,
+    Generator::PhaseDiagrams,
 };
+
+// The archive of all frame strips, embedded under this name.
+constexpr const char* StripArchiveName = "strips";
 
 bool Fail(const std::string& message) {
     std::fprintf(stderr, "asset_generator: %s\n", message.c_str());
@@ -51,6 +62,23 @@ bool IsSymbolSuffix(const std::string& name) {
     return true;
 }
 
+// "<Screen>.<Strip>": two non-empty runs of letters and digits joined by one dot.
+bool IsStripName(const std::string& name) {
+    const auto dot = name.find('.');
+    if (dot == 0 || dot == std::string::npos || dot + 1 == name.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum && i != dot) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -59,24 +87,65 @@ bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     return out.good() || Fail("cannot write " + path.string());
 }
 
-// Paints, encodes and writes one output; returns the file to embed.
-bool Produce(const Generator::TOutput& output, const fs::path& dir, fs::path& file) {
+// Paints, encodes and writes one picture; returns the file to embed.
+bool ProducePicture(const Generator::TOutput& output, const fs::path& dir, fs::path& file) {
     const TPixels pixels = output.Paint();
     if (pixels.Width <= 0 || pixels.Height <= 0) {
         return Fail(output.Name + ": painted an empty picture");
     }
-    std::vector<std::uint8_t> bytes;
-    switch (output.Kind) {
-    case Generator::TKind::JpegColour:
-    case Generator::TKind::JpegGrey:
-        bytes = EncodeJpeg(pixels, output.Quality, output.Kind == Generator::TKind::JpegGrey);
-        file = dir / (output.Name + ".jpg");
-        break;
-    }
+    const std::vector<std::uint8_t> bytes =
+        EncodeJpeg(pixels, output.Quality, output.Kind == Generator::TKind::JpegGrey);
+    file = dir / (output.Name + ".jpg");
     if (bytes.empty()) {
         return Fail(output.Name + ": encoding failed");
     }
     return WriteFile(file, bytes);
+}
+
+// Binary PPM, which every image tool reads.
+bool WritePpm(const fs::path& path, const TPixels& frame) {
+    const std::string header =
+        "P6\n" + std::to_string(frame.Width) + " " + std::to_string(frame.Height) + "\n255\n";
+    std::vector<std::uint8_t> bytes(header.begin(), header.end());
+    for (const std::uint32_t p : frame.Data) {
+        bytes.push_back(static_cast<std::uint8_t>(p >> 16));
+        bytes.push_back(static_cast<std::uint8_t>(p >> 8));
+        bytes.push_back(static_cast<std::uint8_t>(p));
+    }
+    return WriteFile(path, bytes);
+}
+
+// Paints and encodes one strip into the archive's entries. The encoding is decoded again on the
+// spot: a strip that would not come back pixel for pixel fails the build here, not on a screen.
+bool ProduceStrip(const Generator::TOutput& output, const fs::path& preview,
+                  std::vector<StripCodec::TEntry>& entries) {
+    const Generator::TFrames frames = output.PaintFrames();
+    std::vector<std::uint8_t> bytes = StripCodec::Encode(frames);
+    if (bytes.empty()) {
+        return Fail(output.Name +
+                    ": no frames, frames of different sizes, a transparent pixel "
+                    "or more than " +
+                    std::to_string(StripCodec::MaxPaletteSize) + " colours");
+    }
+    const Generator::TFrames decoded = StripCodec::Decode(bytes);
+    bool same = decoded.size() == frames.size();
+    for (std::size_t i = 0; same && i < frames.size(); ++i) {
+        same = decoded[i].Width == frames[i].Width && decoded[i].Data == frames[i].Data;
+    }
+    if (!same) {
+        return Fail(output.Name + ": the strip does not decode to what was painted");
+    }
+    if (!preview.empty()) {
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            // Two digits at least, so that the files sort in frame order.
+            const std::string index = (i < 10 ? "0" : "") + std::to_string(i);
+            if (!WritePpm(preview / (output.Name + "." + index + ".ppm"), frames[i])) {
+                return false;
+            }
+        }
+    }
+    entries.push_back({output.Name, std::move(bytes)});
+    return true;
 }
 
 // A path as a GNU as string literal.
@@ -113,13 +182,29 @@ std::string AssemblerText(const std::vector<TEmbed>& embeds) {
 
 bool Run(int argc, char** argv) {
     if (argc < 2) {
-        return Fail("usage: asset_generator OUTPUT_DIR [NAME=FILE ...]");
+        return Fail("usage: asset_generator OUTPUT_DIR [--preview=DIR] [NAME=FILE ...]");
     }
     const fs::path dir = argv[1];
+    const std::string previewOption = "--preview=";
+    fs::path preview;
+    std::vector<std::string> files;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.starts_with(previewOption)) {
+            preview = arg.substr(previewOption.size());
+        } else {
+            files.push_back(arg);
+        }
+    }
     std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec) {
-        return Fail("cannot create " + dir.string() + ": " + ec.message());
+    for (const fs::path& d : {dir, preview}) {
+        if (d.empty()) {
+            continue;
+        }
+        fs::create_directories(d, ec);
+        if (ec) {
+            return Fail("cannot create " + d.string() + ": " + ec.message());
+        }
     }
 
     std::vector<TEmbed> embeds;
@@ -131,18 +216,42 @@ bool Run(int argc, char** argv) {
         return names.insert(name).second || Fail("asset name '" + name + "' used twice");
     };
 
+    std::vector<StripCodec::TEntry> strips;
+    std::set<std::string> stripNames;
     for (const auto group : Groups) {
         for (const Generator::TOutput& output : group()) {
+            if (output.Kind == Generator::TKind::Strip) {
+                if (!IsStripName(output.Name)) {
+                    return Fail("bad strip name '" + output.Name + "': use <Screen>.<Strip>");
+                }
+                if (!stripNames.insert(output.Name).second) {
+                    return Fail("strip name '" + output.Name + "' used twice");
+                }
+                if (!ProduceStrip(output, preview, strips)) {
+                    return false;
+                }
+                continue;
+            }
             fs::path file;
-            if (!addName(output.Name) || !Produce(output, dir, file)) {
+            if (!addName(output.Name) || !ProducePicture(output, dir, file)) {
                 return false;
             }
             embeds.push_back({output.Name, file});
         }
     }
 
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
+    // The archive is embedded even with no strip in it, so that the program always links.
+    const fs::path archive = dir / (std::string(StripArchiveName) + ".wbs");
+    const std::vector<std::uint8_t> packed = StripCodec::Pack(strips);
+    if (packed.empty()) {
+        return Fail("cannot pack the strips: a name longer than 255 bytes");
+    }
+    if (!addName(StripArchiveName) || !WriteFile(archive, packed)) {
+        return false;
+    }
+    embeds.push_back({StripArchiveName, archive});
+
+    for (const std::string& arg : files) {
         const auto eq = arg.find('=');
         if (eq == std::string::npos) {
             return Fail("expected NAME=FILE, got '" + arg + "'");

@@ -41,9 +41,4 @@ public:
     int LastKey = 0;
 };
 
-// Whether every pixel of two pictures is the same.
-inline bool SamePixels(const TPixels& a, const TPixels& b) {
-    return a.Width == b.Width && a.Height == b.Height && a.Data == b.Data;
-}
-
 } // namespace harness

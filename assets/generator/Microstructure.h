@@ -1,0 +1,159 @@
+#pragma once
+// Reusable pieces for painting microstructures: a random source whose output is fixed for all
+// time, nuclei scattered over a picture, and a grain map that says which crystal reaches each
+// pixel and when. Painters then colour the map: melt where nothing has arrived yet, crystals,
+// grains and their boundaries. Later kinds (lamellar colonies, networks on the boundaries,
+// needles) are further painters over the same map.
+//
+// Growth model: every crystal nucleates at its own time and its front moves outwards at its own
+// speed, a little faster in some directions than in others (a rounded, slightly polygonal
+// outline). A pixel belongs to the crystal whose front reaches it first. So a crystal only ever
+// grows, two fronts meet at the same moment on their common boundary and stop there, and with
+// equal births and speeds and round outlines the grains are the Voronoi cells of the nuclei.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Types.h"
+
+namespace Generator {
+
+// splitmix64. The std:: distributions are not used anywhere in the generator: their output may
+// change with the standard library, and the pictures must come out the same on every build.
+class TRandom {
+public:
+    explicit TRandom(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t Next();
+    // Uniform in [0, 1), from the top 53 bits.
+    double Uniform();
+    // Uniform in [low, high).
+    double Uniform(double low, double high) { return low + (high - low) * Uniform(); }
+
+private:
+    std::uint64_t state_;
+};
+
+struct TPoint {
+    double X = 0;
+    double Y = 0;
+};
+
+double Distance(TPoint a, TPoint b);
+
+struct TArea {
+    double Left = 0;
+    double Top = 0;
+    double Right = 0;
+    double Bottom = 0;
+};
+
+// Up to `count` points in the area, no two closer than minDistance, by dart throwing: evenly
+// spread but not on a lattice. Fewer come back when the area is full.
+std::vector<TPoint> ScatterPoints(TRandom& random, TArea area, int count, double minDistance);
+
+// How far a crystal's front has got in each direction, relative to its mean radius:
+// 1 + sum over the harmonics of Amplitude * cos(Order * angle - Phase). Low orders with small
+// amplitudes give the rounded, slightly polygonal crystals of a solid solution, not dendrites.
+struct TOutline {
+    static constexpr int Harmonics = 4;
+    static constexpr int FirstOrder = 2;
+    std::array<double, Harmonics> Amplitude{};
+    std::array<double, Harmonics> Phase{};
+
+    double At(double angle) const;
+};
+
+// A random outline; roughness is the largest amplitude of a harmonic (0 gives a circle). Higher
+// orders get smaller amplitudes, so the outline stays smooth.
+TOutline RoundedOutline(TRandom& random, double roughness);
+
+struct TGrain {
+    TPoint Nucleus;
+    double Birth = 0; // when the nucleus forms
+    double Speed = 1; // of the mean front, pixels per unit of time
+    TOutline Outline;
+
+    // When this crystal's front reaches the point, if no other crystal is in the way.
+    double ArrivalAt(TPoint p) const;
+};
+
+struct TNucleation {
+    int Count = 0;           // nuclei tried; fewer remain (see Nucleate)
+    double MinDistance = 0;  // between nuclei
+    double Margin = 0;       // nuclei also lie this far outside, so that grains enter over the edge
+    double LastBirth = 0;    // nuclei form at times spread over [0, LastBirth]
+    double SpeedSpread = 0;  // speeds vary by up to this share either way
+    double Roughness = 0;    // of the outlines, see RoundedOutline
+    double MinHeadStart = 0; // a nucleus needs at least this much time before a front arrives
+};
+
+// Nuclei scattered over a width x height picture and its margin, sorted by birth. A nucleus that
+// an earlier crystal would reach before it forms, or too soon after for it to grow into a grain of
+// its own (MinHeadStart), is dropped: nothing nucleates in solid.
+std::vector<TGrain> Nucleate(TRandom& random, int width, int height, const TNucleation& n);
+
+class TGrainMap {
+public:
+    // Owner of the pixels no crystal ever reaches (all of them when there is no grain).
+    static constexpr int NoGrain = -1;
+
+    TGrainMap(int width, int height, std::vector<TGrain> grains);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    const std::vector<TGrain>& Grains() const { return grains_; }
+
+    // The crystal that reaches pixel (x, y) first, and when (pixels are sampled at their centres;
+    // infinity for NoGrain).
+    int Owner(int x, int y) const { return owner_[Index(x, y)]; }
+    double Arrival(int x, int y) const { return arrival_[Index(x, y)]; }
+    // A one pixel wide line between grains: of two 4-neighbours that belong to different grains,
+    // the one nearer to where the fronts meet. So every path from one grain into another, in
+    // steps to the side or up and down, crosses it, and it follows the true boundary. Pixels at
+    // the picture's edge are not boundary for that reason; the picture is a window onto a larger
+    // specimen.
+    bool IsBoundary(int x, int y) const { return boundary_[Index(x, y)] != 0; }
+
+    // Share of the picture covered by crystals at the time: pixels reached, boundaries left out.
+    // The crystals fill their grains up to the boundary line, which stays melt until it solidifies
+    // as a whole; so a boundary pixel is never covered, and never uncovered again.
+    double Covered(double time) const;
+    // The earliest time at which Covered reaches the share; the last arrival when it never does
+    // (the boundaries make up the rest), infinity when nothing is ever reached.
+    double TimeOfCoverage(double share) const;
+
+private:
+    std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+
+    int width_;
+    int height_;
+    std::vector<TGrain> grains_;
+    std::vector<int> owner_;
+    std::vector<double> arrival_;
+    std::vector<std::uint8_t> boundary_;
+    std::vector<double> sortedArrivals_; // of the pixels that are no boundary
+};
+
+// Painters. Pixels are 0xFFRRGGBB.
+
+// Colours every pixel a crystal has reached by the time, boundaries left out.
+void PaintCrystals(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
+
+// Colours every pixel of the grains, boundaries left out, with colourOf(grain, x, y): a plain
+// grain colour, or one that varies inside a grain (lamellae, for example).
+template <class ColourOf>
+void PaintGrains(TPixels& pixels, const TGrainMap& map, ColourOf colourOf) {
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            if (!map.IsBoundary(x, y) && map.Owner(x, y) != TGrainMap::NoGrain) {
+                pixels.at(x, y) = colourOf(map.Owner(x, y), x, y);
+            }
+        }
+    }
+}
+
+void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour);
+
+} // namespace Generator
