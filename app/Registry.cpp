@@ -1,5 +1,9 @@
 #include "app/Registry.h"
 
+#include "ironcarbon/UnitEKDGESAMT.h"
+#include "ironcarbon/UnitFeKFZ.h"
+#include "ironcarbon/UnitFeKRZ.h"
+#include "phase/UnitZutyp1.h"
 #include "platform/Application.h"
 #include "shell/UnitALLZTAZTU.h"
 #include "shell/UnitAllEKD.h"
@@ -28,17 +32,23 @@ void CreateScreens() {
     Application.CreateForm(FormMenue);    // 2
     Create(FormAllZu, UnitAllZu::Unit);   // 3
     Create(FormEntZu, UnitEntZu::Unit);   // 4
-    // 5 FormAbZuTyp2, 6 FormZuTyp1 … 11 FormZuTyp6
+    // 5 FormAbZuTyp2
+    Create(FormZuTyp1, UnitZutyp1::Unit); // 6
+    // 7 FormZuTyp2 … 11 FormZuTyp6
     Create(FormAllEKD, UnitAllEKD::Unit); // 12
-    // 13 FormReineisen, 14 FormEKDGesamt, 15 FormEKD06, 16 FormEKD12, 17 FormEKD30
+    // 13 FormReineisen
+    Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
+    // 15 FormEKD06, 16 FormEKD12, 17 FormEKD30
     Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
     // 19 FormZTAcon045 … 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
     Create(FormZeitAb, UnitZeitab::Unit); // 32
     // 33 FormAbZuTyp1 … 45 FormBildFe
-    Application.CreateForm(FormInfo); // 46
-    // 47 FormFeKFZ, 48 FormFeKRZ, 49 FormVerSchau
+    Application.CreateForm(FormInfo);   // 46
+    Create(FormFeKFZ, UnitFeKFZ::Unit); // 47
+    Create(FormFeKRZ, UnitFeKRZ::Unit); // 48
+    // 49 FormVerSchau
 }
 
 void DestroyScreens() {
@@ -46,10 +56,14 @@ void DestroyScreens() {
     FormHaupt = nullptr;
     FormMenue = nullptr;
     FormAllZu = nullptr;
+    FormZuTyp1 = nullptr;
     FormEntZu = nullptr;
     FormAllEKD = nullptr;
     FormALLZTAZTU = nullptr;
     FormWarme = nullptr;
     FormZeitAb = nullptr;
     FormInfo = nullptr;
+    FormEKDGesamt = nullptr;
+    FormFeKFZ = nullptr;
+    FormFeKRZ = nullptr;
 }

@@ -147,6 +147,9 @@ void TApplication::Initialize(Mode mode) {
         static int argc = 1;
         static char name[] = "waermebehandlung";
         static char* argv[] = {name, nullptr};
+        // One pixel of the program is one pixel of the screen, whatever scaling the desktop uses:
+        // every coordinate of the diagrams is a pixel position.
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
         qtApplication = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
         detail::RegisterEmbeddedFonts();

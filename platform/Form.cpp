@@ -147,6 +147,17 @@ std::vector<TForm*>& ModalStack() {
     static auto* stack = new std::vector<TForm*>();
     return *stack;
 }
+// The visible windows from the bottom to the top: a window shown or brought to the front goes on
+// top.
+std::vector<TForm*>& StackingOrder() {
+    static auto* stack = new std::vector<TForm*>();
+    return *stack;
+}
+void BringToTop(TForm* form) {
+    auto& stack = StackingOrder();
+    stack.erase(std::remove(stack.begin(), stack.end(), form), stack.end());
+    stack.push_back(form);
+}
 // Every form that exists, in the order of creation.
 std::vector<TForm*>& AllForms() {
     // Never destroyed: forms and timers may outlive it when the program ends.
@@ -172,6 +183,8 @@ TForm::~TForm() {
     stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
     auto& forms = AllForms();
     forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    auto& stacking = StackingOrder();
+    stacking.erase(std::remove(stacking.begin(), stacking.end(), this), stacking.end());
     for (TForm* form : forms) {
         auto& blocked = form->blockedForms_;
         blocked.erase(std::remove(blocked.begin(), blocked.end(), this), blocked.end());
@@ -308,6 +321,7 @@ void TForm::SetVisible(bool visible) {
 }
 
 void TForm::Show() {
+    BringToTop(this);
     if (Visible()) {
         if (detail::WindowsOnDisplay()) {
             window_->raise();
@@ -377,6 +391,7 @@ void TForm::ActivateTopModal() {
     // The window the learner works in now: the modal form on top, or the main window.
     TForm* top = ModalStack().empty() ? Application.MainForm() : ModalStack().back();
     if (top && top->Visible()) {
+        BringToTop(top);
         top->window_->raise();
         top->window_->activateWindow();
     }
@@ -411,16 +426,22 @@ TRect TForm::SurfaceScreenRect() const {
 
 void TForm::InvalidateUncovered(const TRect& r) {
     // Our windows are repainted where a closing window of ours uncovers them, as the original
-    // window system did; a compositing desktop would not ask for it.
-    for (TForm* form : AllForms()) {
+    // window system did; a compositing desktop would not ask for it. A window still lying above
+    // keeps covering its part.
+    const auto& stack = StackingOrder();
+    for (auto below = stack.begin(); below != stack.end(); ++below) {
+        TForm* form = *below;
         if (form == this || !form->Visible())
             continue;
-        TRect s = form->SurfaceScreenRect();
-        TRect overlap{std::max(r.Left, s.Left), std::max(r.Top, s.Top), std::min(r.Right, s.Right),
-                      std::min(r.Bottom, s.Bottom)};
-        if (overlap.Left < overlap.Right && overlap.Top < overlap.Bottom)
-            form->InvalidateRect({overlap.Left - s.Left, overlap.Top - s.Top,
-                                  overlap.Right - s.Left, overlap.Bottom - s.Top});
+        QRegion uncovered = QRegion(detail::ToQRect(r));
+        for (auto above = below + 1; above != stack.end(); ++above)
+            if (*above != this && (*above)->Visible())
+                uncovered -= QRegion(detail::ToQRect((*above)->ScreenRect()));
+        const TRect s = form->SurfaceScreenRect();
+        uncovered &= QRegion(detail::ToQRect(s));
+        uncovered.translate(-s.Left, -s.Top);
+        for (const QRect& part : uncovered)
+            form->InvalidateRect({part.left(), part.top(), part.right() + 1, part.bottom() + 1});
     }
 }
 

@@ -1,6 +1,8 @@
 #include "shell/UnitMenue.h"
 
 #include "assets/Assets.h"
+#include "ironcarbon/UnitEKDGESAMT.h"
+#include "phase/UnitZutyp1.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
 #include "shell/ScreenFrame.h"
@@ -58,7 +60,8 @@ const std::vector<TopicMenu>& TopicMenus() {
            "Entstehung: Vollkommene Löslichkeit im flüssigen und vollkommene Unlöslichkeit im "
            "festen Zustand ",
            nullptr},
-          {"Typ1", "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ", nullptr},
+          {"Typ1", "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ",
+           SCREEN(FormZuTyp1)},
           {"Typ2",
            "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen "
            "Zustand (\"Typ 2\")",
@@ -70,7 +73,8 @@ const std::vector<TopicMenu>& TopicMenus() {
         {"Zustandsschaubild &Eisen-Kohlenstoff",
          {{"AllgemeinesEKD", "Allgemeines", SCREEN(FormAllEKD)},
           {"Reineisen", "Reineisen", nullptr},
-          {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)", nullptr},
+          {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)",
+           SCREEN(FormEKDGesamt)},
           {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
           {"C06", "Abkühlung bei C= 0.6 %", nullptr},
           {"C12", "Abkühlung bei C = 1.2 %", nullptr},
@@ -106,8 +110,8 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormAllEKD),
-        SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),  SCREEN(FormZuTyp1),    SCREEN(FormAllEKD),
+        SCREEN(FormEKDGesamt), SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
 }

@@ -60,7 +60,7 @@ int Ticks(TTimer& timer, int n) {
 
 TForm* ActiveForm() {
     for (auto it = Application.Forms().rbegin(); it != Application.Forms().rend(); ++it)
-        if ((*it)->AcceptsInput())
+        if ((*it)->Visible() && !(*it)->Blocked())
             return it->get();
     return nullptr;
 }

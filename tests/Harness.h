@@ -39,7 +39,8 @@ bool Menu(TForm& form, const std::string& caption);
 bool Key(TForm& form, int key);
 // n periods of one timer, each a tick if the timer is still enabled; returns the ticks run.
 int Ticks(TTimer& timer, int n);
-// The topmost visible form that takes input (what the learner sees and types into).
+// The frontmost visible form that no modal form blocks: the one the learner types into (it may
+// have disabled itself while an animation runs).
 TForm* ActiveForm();
 
 // Whether every pixel of two pictures is the same.

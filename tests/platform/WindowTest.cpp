@@ -262,6 +262,24 @@ TEST(Modal, NestedModalFormsBlockEverythingBelowUntilTheyClose) {
     EXPECT_EQ(runs, 1);
 }
 
+TEST(Uncovering, AClosingWindowRepaintsOnlyWhatNoOtherWindowStillCovers) {
+    TestForm below(300, 200), middle(300, 200), top(300, 200);
+    below.Show();
+    middle.Show();
+    middle.SetBounds(0, 0, 150, 200); // covers the left half of the window below
+    top.Show();
+    below.Box->SetBounds(0, 0, 300, 200);
+    harness::Settle();
+    const int paints = below.FormPaints;
+    below.Box->Canvas.Brush.Color = clRed;
+    below.Box->Canvas.Rectangle(0, 0, 300, 200);
+    top.Close();
+    harness::Settle();
+    EXPECT_GT(below.FormPaints, paints);
+    EXPECT_EQ(Pixel(below, 100, 100), clRed);   // still under the middle window
+    EXPECT_EQ(Pixel(below, 200, 100), clWhite); // uncovered: painted again
+}
+
 TEST(Resources, AWindowStoredAt120PixelsPerInchIsScaledByTheRatioOfTextHeights) {
     struct Stored : TForm {
         Stored() : TForm(120, 16) {

@@ -1,0 +1,29 @@
+#pragma once
+// What the phase-diagram screens share: curves drawn point by point from a formula, the lever
+// rule, filled arrowheads.
+
+#include "platform/Canvas.h"
+
+#include <functional>
+
+namespace PhaseDiagram {
+
+// A curve's y at x, evaluated in extended precision.
+using CurveFormula = std::function<long double(int x)>;
+
+// The pixel row of a curve value: stored as a single-precision real first, then rounded.
+inline int CurveRow(long double value) {
+    return Round(static_cast<float>(value));
+}
+
+// Moves to `from` and draws to (x, row of y(x)) for x = first … last.
+void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y);
+
+// Mass % of crystals by the lever rule, in whole percent (integer division, truncating):
+// the melt's distance from the alloy over the length of the tie line.
+float LeverRule(int liquidusX, int alloyX, int solidusX);
+
+// A small filled triangle in the given brush colour, outlined with the canvas's pen.
+void ArrowHead(TCanvas& canvas, TPoint tip, TPoint left, TPoint right, TColor fill);
+
+} // namespace PhaseDiagram
