@@ -472,13 +472,6 @@ void TFormEKDGesamt::DrawStableView() {
 // The screen's paint draws the combined view, whatever view was chosen last.
 void TFormEKDGesamt::FormPaint() {
     DrawCombinedView();
-    // The diagram is drawn whole even when only part of the window is repainted (a lattice
-    // screen closing over it); open panels are drawn again with it, so it does not cut into
-    // them where they reach beyond the repainted part.
-    if (PaintBoxDefStahl->Visible())
-        PaintBoxDefStahlPaint();
-    if (PaintBoxDefEKS->Visible())
-        PaintBoxDefEKSPaint();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -85,9 +85,11 @@ const Label DiagramTexts[] = {
 };
 const Label SymbolTexts[] = {{347, 190, "+ a - MK"}, {40, 250, "a- MK"}};
 
-const Label LeverTexts[] = {{20, 450, "Masse MK"},  {20, 470, "Masse Schm."}, {100, 457, "="},
-                            {120, 450, "X"},        {120, 470, "Y"},          {182, 463, "m MK /%"},
-                            {335, 463, "m Schm./%"}};
+// The lever strip: the mass fraction X/Y with its two fraction lines, and the labels of the
+// two edit boxes.
+const Label LeverMasses[] = {{20, 450, "Masse MK"}, {20, 470, "Masse Schm."}};
+const Label LeverRatio[] = {{100, 457, "="}, {120, 450, "X"}, {120, 470, "Y"}};
+const Label LeverBoxes[] = {{182, 463, "m MK /%"}, {335, 463, "m Schm./%"}};
 
 const Label LiquidusTexts[] = {{3, 92, "T"},
                                {8, 100, " 1"},
@@ -290,10 +292,14 @@ void TFormZuTyp1::PaintBoxHebelPaint() {
     c.Pen.Color = clWhite;
     c.Font.Color = clWhite;
     c.Rectangle(0, 445, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
-    for (const Label& label : LeverTexts)
+    for (const Label& label : LeverMasses)
         Write(c, label);
     Line(c, 15, 467, 90, 467);
+    for (const Label& label : LeverRatio)
+        Write(c, label);
     Line(c, 115, 467, 145, 467);
+    for (const Label& label : LeverBoxes)
+        Write(c, label);
 }
 
 void TFormZuTyp1::PaintBoxHandClick() {

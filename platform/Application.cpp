@@ -18,7 +18,7 @@ namespace {
 QApplication* qtApplication = nullptr;
 bool onDisplay = false;
 
-// The key code of a key press, 0 for a modifier alone.
+// The key code of a key press, 0 for none the keyboard could name.
 int VirtualKey(const QKeyEvent& e) {
     int k = e.key();
     if (k >= Qt::Key_A && k <= Qt::Key_Z)
@@ -59,14 +59,20 @@ int VirtualKey(const QKeyEvent& e) {
         return VK_INSERT;
     case Qt::Key_Delete:
         return VK_DELETE;
+    // Shift and Ctrl are keys of their own too: a screen waiting for any key takes them. Alt is
+    // left to the menu bar, whose accelerators it starts.
     case Qt::Key_Shift:
+        return VK_SHIFT;
     case Qt::Key_Control:
+        return VK_CONTROL;
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
+        return 0;
     case Qt::Key_Meta:
     case Qt::Key_CapsLock:
     case Qt::Key_NumLock:
     case Qt::Key_ScrollLock:
+        return 0xFF;
     case Qt::Key_unknown:
         return 0;
     default:
@@ -112,7 +118,10 @@ private:
             return false;
         const bool shut = form->Blocked() || !form->Enabled();
         const int key = VirtualKey(*e);
-        const bool withMenuModifier = e->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        // Alt and Ctrl with another key belong to the menu bar's accelerators.
+        const bool modifierAlone = key == VK_SHIFT || key == VK_CONTROL;
+        const bool withMenuModifier =
+            !modifierAlone && (e->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
         const bool shortCut =
             key && !withMenuModifier && !form->Blocked() && form->MainMenu.FindShortCut(key);
         if (e->type() == QEvent::ShortcutOverride) {

@@ -36,7 +36,10 @@ public:
         if (!painter_)
             return;
         painter_.reset();
-        target_.Surface->Impl().Blit(clip_.boundingRect());
+        detail::ContainerImpl& impl = target_.Surface->Impl();
+        if (impl.painting)
+            impl.touched += clip_.boundingRect();
+        impl.Blit(clip_.boundingRect());
     }
     bool Active() const { return painter_.has_value(); }
     QPainter& operator*() { return *painter_; }

@@ -385,12 +385,17 @@ void ContainerImpl::PaintRegion(TContainer& container, const QRegion& wanted) {
     if (region.isEmpty() || impl.painting)
         return;
     impl.painting = region;
+    impl.touched = QRegion();
     {
         QPainter p(&impl.image);
         p.setClipRegion(region);
         p.fillRect(impl.image.rect(), ToQColor(container.Color()));
     }
     container.PaintSurface();
+    // The form's paint may draw through a control's canvas beyond the repainted region; the
+    // controls lying there are painted again too, so that they stay above that drawing.
+    region += impl.touched & QRegion(impl.image.rect());
+    impl.painting = region;
     for (const auto& child : container.Controls()) {
         auto* graphic = dynamic_cast<TGraphicControl*>(child.get());
         if (!graphic || !graphic->Visible())

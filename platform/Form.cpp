@@ -218,6 +218,7 @@ void TForm::SetEnabled(bool enabled) {
 }
 
 void TForm::Create() {
+    ApplyBorderStyle();
     ScaleFromDesign();
     BuildMenuBar();
     ApplyGeometry();
@@ -286,11 +287,27 @@ void TForm::UpdateMenuItem(TMenuItem& item) {
     action->setEnabled(item.Enabled());
 }
 
+void TForm::ApplyBorderStyle() {
+    // Tool windows have a caption with a close box only; the topic menu is an ordinary window.
+    Qt::WindowFlags flags = Qt::Window;
+    if (BorderStyle != bsSizeable)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    window_->setWindowFlags(flags);
+}
+
 void TForm::ApplyGeometry() {
     QSize extra = window_->FrameExtra();
     applyingGeometry_ = true;
     window_->move(Left(), Top());
-    window_->resize(std::max(1, Width() - extra.width()), std::max(1, Height() - extra.height()));
+    const QSize inner(std::max(1, Width() - extra.width()), std::max(1, Height() - extra.height()));
+    // A tool window keeps the size its screen gives it; the learner cannot drag it larger.
+    if (BorderStyle == bsToolWindow && WindowState == wsNormal) {
+        window_->setFixedSize(inner);
+    } else {
+        window_->setMinimumSize(1, 1);
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    window_->resize(inner);
     window_->LayOut();
     applyingGeometry_ = false;
     ResizeSurface(ClientWidth(), ClientHeight());

@@ -72,6 +72,7 @@ public:
 
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    // Set in the constructor; the window takes it when it is created.
     TFormBorderStyle BorderStyle = bsToolWindow;
     TWindowState WindowState = wsNormal;
     // Whether key presses reach FormKeyDown before the focused control.
@@ -141,6 +142,7 @@ private:
     friend class detail::FormWindow;
     void ScaleFromDesign();
     void BuildMenuBar();
+    void ApplyBorderStyle();
     void ApplyGeometry();
     void WindowResized(int outerWidth, int outerHeight);
     void WindowMoved(int left, int top);

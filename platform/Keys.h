@@ -4,6 +4,8 @@
 inline constexpr int VK_BACK = 8;
 inline constexpr int VK_TAB = 9;
 inline constexpr int VK_RETURN = 13;
+inline constexpr int VK_SHIFT = 16;
+inline constexpr int VK_CONTROL = 17;
 inline constexpr int VK_ESCAPE = 27;
 inline constexpr int VK_SPACE = 32;
 inline constexpr int VK_PRIOR = 33;

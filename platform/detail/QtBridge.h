@@ -62,6 +62,8 @@ struct ContainerImpl {
     bool scheduled = false;
     // While the paint cycle runs: the region it repaints.
     std::optional<QRegion> painting;
+    // What canvases drew while the paint cycle ran, wherever it was.
+    QRegion touched;
     // The graphic control whose own paint handler runs now.
     const TGraphicControl* paintingControl = nullptr;
 

@@ -357,6 +357,16 @@ TEST_P(EKDGesamt, ALatticeScreenClosingOverAnOpenPanelLeavesThePanelWhole) {
     EXPECT_EQ(Pixel(form, border, 100), clBlack);
 }
 
+TEST_P(EKDGesamt, ALatticeScreenClosingOverTheMeaningPanelLeavesItsLabelsShowing) {
+    Choose("&Austenit");
+    Choose("&Bedeutung des EKS");
+    harness::Key(*FormFeKFZ, VK_ESCAPE);
+    for (TLabel* label : {form.Labelunter, form.Labelperlit, form.Labelueber, form.LabelBunter,
+                          form.LabelBperlit, form.LabelBueber})
+        EXPECT_GT(Count(label->BoundsRect(), label->Color()), label->Width() * label->Height() / 3)
+            << label->Name;
+}
+
 TEST_P(EKDGesamt, TheMeaningPanelShowsTheRangeLabelsAndTheCombinedViewKeepsTheSmallOnes) {
     // The meaning panel's right edge lies over the diagram's white.
     const Spot panelEdge{399, 100, 511, 128};

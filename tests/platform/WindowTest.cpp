@@ -2,9 +2,13 @@
 // a paint handler starts with, timers on the clock, disabled windows, modal nesting, closing.
 
 #include "TestForm.h"
+#include "platform/detail/QtBridge.h"
+
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 #include "platform/Timer.h"
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 using harness::Pixel;
 using harness::TestForm;
@@ -106,6 +110,32 @@ TEST(PaintCycle, HidingAWindowedControlRepaintsWhatItCovered) {
     harness::Settle();
     EXPECT_EQ(Pixel(form, 30, 30), clWhite);
     EXPECT_EQ(Pixel(form, 100, 100), clRed);
+}
+
+TEST(PaintCycle, ControlsOverdrawnByTheFormsPaintArePaintedAgainAboveIt) {
+    TestForm form;
+    form.Box->SetBounds(0, 0, 200, 150);
+    auto* above = form.Add<TPaintBox>();
+    above->SetBounds(150, 100, 40, 40);
+    int abovePaints = 0;
+    above->OnPaint = [&] {
+        ++abovePaints;
+        above->Canvas.Brush.Color = clBlue;
+        above->Canvas.Rectangle(0, 0, 40, 40);
+    };
+    // The form's paint draws through the lower box's canvas, which is not clipped to the
+    // repainted region.
+    form.Paint = [&] {
+        form.Box->Canvas.Brush.Color = clRed;
+        form.Box->Canvas.Rectangle(0, 0, 200, 150);
+    };
+    form.Show();
+    harness::Settle();
+    const int before = abovePaints;
+    form.InvalidateRect({0, 0, 20, 20});
+    harness::Settle();
+    EXPECT_EQ(abovePaints, before + 1);
+    EXPECT_EQ(Pixel(form, 170, 120), clBlue);
 }
 
 TEST(PaintCycle, AHiddenFormPaintsNothingUntilItIsShown) {
@@ -229,6 +259,36 @@ TEST_F(InputTest, TheCloseBoxRunsOnlyFormCloseAndHides) {
     // Closing a hidden form again is harmless.
     form.Close();
     EXPECT_FALSE(form.Visible());
+}
+
+// Key presses as the window system delivers them to a widget of the window.
+void Press(TForm& form, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent override(QEvent::ShortcutOverride, qtKey, modifiers);
+    QCoreApplication::sendEvent(form.Window()->Surface(), &override);
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+    QCoreApplication::sendEvent(form.Window()->Surface(), &press);
+}
+
+TEST_F(InputTest, KeysFromTheWindowSystemReachShortcutsAndTheKeyPreview) {
+    Press(form, Qt::Key_Escape);
+    EXPECT_EQ(escapes, 1);
+    EXPECT_EQ(form.LastKey, 0);
+    Press(form, Qt::Key_Shift, Qt::ShiftModifier); // a key of its own for a screen waiting
+    EXPECT_EQ(form.LastKey, VK_SHIFT);
+    Press(form, Qt::Key_Adiaeresis);
+    EXPECT_EQ(form.LastKey, 0xFF);
+    form.LastKey = 0;
+    Press(form, Qt::Key_Alt, Qt::AltModifier); // left to the menu bar
+    Press(form, Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(form.LastKey, 0);
+    Press(form, Qt::Key_F1);
+    EXPECT_EQ(f1, 1);
+    TestForm modal;
+    modal.ShowModal();
+    Press(form, Qt::Key_Escape);
+    Press(form, Qt::Key_A);
+    EXPECT_EQ(escapes, 1);
+    EXPECT_EQ(form.LastKey, 0);
 }
 
 TEST(Modal, NestedModalFormsBlockEverythingBelowUntilTheyClose) {
