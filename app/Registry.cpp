@@ -1,5 +1,6 @@
 #include "app/Registry.h"
 
+#include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
@@ -38,7 +39,8 @@ void CreateScreens() {
     Create(FormAllEKD, UnitAllEKD::Unit); // 12
     // 13 FormReineisen
     Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
-    // 15 FormEKD06, 16 FormEKD12, 17 FormEKD30
+    Create(FormEKD06, UnitEKD06::Unit);         // 15
+    // 16 FormEKD12, 17 FormEKD30
     Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
     // 19 FormZTAcon045 … 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
@@ -64,6 +66,7 @@ void DestroyScreens() {
     FormZeitAb = nullptr;
     FormInfo = nullptr;
     FormEKDGesamt = nullptr;
+    FormEKD06 = nullptr;
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
 }

@@ -15,6 +15,7 @@
 
 WB_EMBEDDED(cover)
 WB_EMBEDDED(menu_background)
+WB_EMBEDDED(cooling_micrograph)
 WB_EMBEDDED(strips)
 WB_EMBEDDED(font_sans_regular)
 WB_EMBEDDED(font_sans_bold)
@@ -30,6 +31,9 @@ std::span<const std::uint8_t> CoverPicture() {
 }
 std::span<const std::uint8_t> MenuBackground() {
     return Embedded_menu_background();
+}
+std::span<const std::uint8_t> CoolingMicrograph() {
+    return Embedded_cooling_micrograph();
 }
 
 std::vector<TPixels> Strip(std::string_view name) {

@@ -16,6 +16,9 @@ namespace Assets {
 std::span<const std::uint8_t> CoverPicture();
 // JPEG, 1078 x 768, colour: a blue and yellow starburst with red core lines behind the main menu.
 std::span<const std::uint8_t> MenuBackground();
+// JPEG, 317 x 209, colour: a micrograph of a hypoeutectoid steel, light ferrite grains beside dark
+// lamellar pearlite colonies.
+std::span<const std::uint8_t> CoolingMicrograph();
 
 // The frames of a frame strip, decoded; empty for an unknown name. Names are "<Screen>.<Strip>",
 // the screen's form name without "Form" and the strip's name without "ImageList", for example

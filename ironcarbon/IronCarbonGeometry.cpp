@@ -199,6 +199,22 @@ const std::vector<Line>& StableViewLines() {
     return lines;
 }
 
+const std::vector<Line>& CoolingSectionLines() {
+    static const std::vector<Line> lines = [] {
+        std::vector<Line> section = MetastableLines();
+        for (Line& line : section) {
+            // Every line that ran down to the 500 °C edge ends at the section's bottom instead.
+            for (TPoint& p : line.Points)
+                if (p.Y == Frame.Bottom)
+                    p.Y = CoolingSectionBottom;
+            if (line.Number == 8)
+                line.Points[1] = {130, 73};
+        }
+        return section;
+    }();
+    return lines;
+}
+
 const std::vector<TPoint>& AusteniteField() {
     // Bounded by G–S, N–G, the upper boundary of the γ field up to E and E–S.
     static const std::vector<TPoint> outline{

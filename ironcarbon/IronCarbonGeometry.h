@@ -86,6 +86,12 @@ const std::vector<Line>& StableLines();
 // The complete stable system as its own view draws it (lines 19–22 first), all solid.
 const std::vector<Line>& StableViewLines();
 
+// The section the cooling screens draw: the same metastable lines 1–18, cut off at 450 (about
+// 600 °C) instead of 500 °C, with the liquidus B–C passing one unit higher at 1.3 % carbon.
+inline constexpr TRect CoolingSectionFrame{50, 20, 717, 452};
+inline constexpr int CoolingSectionBottom = 450;
+const std::vector<Line>& CoolingSectionLines();
+
 // The fields that the lattice screens highlight, as closed outlines.
 const std::vector<TPoint>& AusteniteField();
 const std::vector<TPoint>& FerriteField();

@@ -1,6 +1,7 @@
 #include "shell/UnitMenue.h"
 
 #include "assets/Assets.h"
+#include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "phase/UnitZutyp1.h"
 #include "platform/Keys.h"
@@ -76,7 +77,7 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)",
            SCREEN(FormEKDGesamt)},
           {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
-          {"C06", "Abkühlung bei C= 0.6 %", nullptr},
+          {"C06", "Abkühlung bei C= 0.6 %", SCREEN(FormEKD06)},
           {"C12", "Abkühlung bei C = 1.2 %", nullptr},
           {"C30", "Abkühlung bei C = 3.0 %", nullptr}}},
         {"Zei&tabhängige Zustandsänderungen",
@@ -110,8 +111,9 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),  SCREEN(FormZuTyp1),    SCREEN(FormAllEKD),
-        SCREEN(FormEKDGesamt), SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormZuTyp1),
+        SCREEN(FormAllEKD), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
+        SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
 }

@@ -41,7 +41,8 @@ inline TOutput StripOutput(std::string name, TFrames (*paintFrames)()) {
 using TOutputs = std::vector<TOutput>;
 
 // One function per screen group, each returning its outputs in a fixed order.
-TOutputs Backgrounds();   // cover and main menu
-TOutputs PhaseDiagrams(); // the animated phase diagrams, types 1 to 4
+TOutputs Backgrounds();    // cover and main menu
+TOutputs PhaseDiagrams();  // the animated phase diagrams, types 1 to 4
+TOutputs CoolingScreens(); // the iron-carbon cooling screens: strips and micrograph
 
 } // namespace Generator

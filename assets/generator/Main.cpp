@@ -40,6 +40,7 @@ struct TEmbed {
 constexpr Generator::TOutputs (*Groups[])() = {
     Generator::Backgrounds,
     Generator::PhaseDiagrams,
+    Generator::CoolingScreens,
 };
 
 // The archive of all frame strips, embedded under this name.

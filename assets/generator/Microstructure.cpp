@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <utility>
 
 namespace Generator {
 namespace {
@@ -82,10 +83,14 @@ double TGrain::ArrivalAt(TPoint p) const {
     return Birth + r / (Speed * Outline.At(std::atan2(dy, dx)));
 }
 
-std::vector<TGrain> Nucleate(TRandom& random, int width, int height, const TNucleation& n) {
-    const TArea area{-n.Margin, -n.Margin, width + n.Margin, height + n.Margin};
+namespace {
+
+// Crystals from the nuclei: births, speeds and outlines drawn in this order, point by point, then
+// the nuclei that would form in solid (or too late to grow) dropped.
+std::vector<TGrain> GrowFrom(TRandom& random, const std::vector<TPoint>& points,
+                             const TNucleation& n) {
     std::vector<TGrain> candidates;
-    for (const TPoint p : ScatterPoints(random, area, n.Count, n.MinDistance)) {
+    for (const TPoint p : points) {
         TGrain g;
         g.Nucleus = p;
         g.Birth = random.Uniform(0, n.LastBirth);
@@ -107,19 +112,61 @@ std::vector<TGrain> Nucleate(TRandom& random, int width, int height, const TNucl
     return grains;
 }
 
+} // namespace
+
+std::vector<TGrain> Nucleate(TRandom& random, int width, int height, const TNucleation& n) {
+    const TArea area{-n.Margin, -n.Margin, width + n.Margin, height + n.Margin};
+    return GrowFrom(random, ScatterPoints(random, area, n.Count, n.MinDistance), n);
+}
+
+std::vector<TGrain> NucleateOnBoundaries(TRandom& random, const TGrainMap& parent,
+                                         const TNucleation& n) {
+    std::vector<TPoint> sites;
+    for (int y = 0; y < parent.Height(); ++y) {
+        for (int x = 0; x < parent.Width(); ++x) {
+            if (parent.IsBoundary(x, y)) {
+                sites.push_back({x + PixelCentre, y + PixelCentre});
+            }
+        }
+    }
+    // Dart throwing as in ScatterPoints, but the darts land on boundary pixels only.
+    std::vector<TPoint> points;
+    for (int attempt = 0; !sites.empty() && attempt < n.Count * AttemptsPerPoint &&
+                          static_cast<int>(points.size()) < n.Count;
+         ++attempt) {
+        const TPoint p = sites[static_cast<std::size_t>(random.Next() % sites.size())];
+        const bool free = std::none_of(points.begin(), points.end(),
+                                       [&](TPoint q) { return Distance(p, q) < n.MinDistance; });
+        if (free) {
+            points.push_back(p);
+        }
+    }
+    return GrowFrom(random, points, n);
+}
+
 TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains)
-    : width_(width), height_(height), grains_(std::move(grains)) {
+    : TGrainMap(width, height, std::move(grains), {}) {}
+
+double TGrainMap::ArrivalOf(int g, int x, int y) const {
+    const double a = grains_[g].ArrivalAt({x + PixelCentre, y + PixelCentre});
+    return delay_.empty() ? a : a + delay_[Index(x, y)];
+}
+
+TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay)
+    : width_(width), height_(height), grains_(std::move(grains)), delay_(std::move(delay)) {
     const std::size_t count = static_cast<std::size_t>(width) * height;
+    if (!delay_.empty() && delay_.size() != count) {
+        delay_.assign(count, 0); // a delay of the wrong size is a painter's mistake; ignore it
+    }
     owner_.assign(count, 0);
     arrival_.assign(count, 0);
     boundary_.assign(count, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const TPoint p{x + PixelCentre, y + PixelCentre};
             double first = std::numeric_limits<double>::infinity();
             int owner = NoGrain;
             for (std::size_t g = 0; g < grains_.size(); ++g) {
-                const double a = grains_[g].ArrivalAt(p);
+                const double a = ArrivalOf(static_cast<int>(g), x, y);
                 if (a < first) {
                     first = a;
                     owner = static_cast<int>(g);
@@ -132,9 +179,7 @@ TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains)
 
     // How much later the other grain would have reached the pixel: a measure of the distance to
     // the place where both fronts meet.
-    auto lead = [&](int x, int y, int other) {
-        return grains_[other].ArrivalAt({x + PixelCentre, y + PixelCentre}) - Arrival(x, y);
-    };
+    auto lead = [&](int x, int y, int other) { return ArrivalOf(other, x, y) - Arrival(x, y); };
     auto markPair = [&](int x, int y, int nx, int ny) {
         const int a = Owner(x, y);
         const int b = Owner(nx, ny);
@@ -203,6 +248,117 @@ void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour
         for (int x = 0; x < map.Width(); ++x) {
             if (map.IsBoundary(x, y)) {
                 pixels.at(x, y) = colour;
+            }
+        }
+    }
+}
+
+void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour) {
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            if (map.IsBoundary(x, y) && map.Arrival(x, y) <= time) {
+                pixels.at(x, y) = colour;
+            }
+        }
+    }
+}
+
+std::vector<double> DistanceToBoundaries(const TGrainMap& map) {
+    std::vector<std::pair<int, int>> boundary;
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            if (map.IsBoundary(x, y)) {
+                boundary.emplace_back(x, y);
+            }
+        }
+    }
+    // Every pixel against every boundary pixel: exact, and quick enough at picture sizes.
+    std::vector<double> distance;
+    distance.reserve(static_cast<std::size_t>(map.Width()) * map.Height());
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            long nearest = std::numeric_limits<long>::max();
+            for (const auto& [bx, by] : boundary) {
+                const long dx = bx - x;
+                const long dy = by - y;
+                nearest = std::min(nearest, dx * dx + dy * dy);
+            }
+            distance.push_back(boundary.empty() ? std::numeric_limits<double>::infinity()
+                                                : std::sqrt(static_cast<double>(nearest)));
+        }
+    }
+    return distance;
+}
+
+std::vector<int> Overlay(const TGrainMap& outer, const TGrainMap& inner) {
+    const int innerCount = static_cast<int>(inner.Grains().size());
+    std::vector<int> regions;
+    regions.reserve(static_cast<std::size_t>(outer.Width()) * outer.Height());
+    for (int y = 0; y < outer.Height(); ++y) {
+        for (int x = 0; x < outer.Width(); ++x) {
+            const int a = outer.Owner(x, y);
+            const int b = inner.Owner(x, y);
+            regions.push_back(a == TGrainMap::NoGrain || b == TGrainMap::NoGrain
+                                  ? TGrainMap::NoGrain
+                                  : a * innerCount + b);
+        }
+    }
+    return regions;
+}
+
+bool TLamellae::IsDark(double x, double y) const {
+    // Position across the stripes, in periods.
+    const double across = (-std::sin(Angle) * x + std::cos(Angle) * y) / Spacing + Offset;
+    return across - std::floor(across) < DarkShare;
+}
+
+TLamellae RandomLamellae(TRandom& random, double minSpacing, double maxSpacing, double darkShare) {
+    TLamellae l;
+    // Stripes at angle a and a + pi are the same; half a turn gives every direction once.
+    l.Angle = random.Uniform(0, std::numbers::pi);
+    l.Spacing = random.Uniform(minSpacing, maxSpacing);
+    l.Offset = random.Uniform();
+    l.DarkShare = darkShare;
+    return l;
+}
+
+void RemoveSpecks(TPixels& pixels, std::uint32_t colour, std::uint32_t replacement, int minArea) {
+    const int width = pixels.Width;
+    const int height = pixels.Height;
+    std::vector<std::uint8_t> seen(pixels.Data.size(), 0);
+    std::vector<std::size_t> area;
+    std::vector<std::size_t> stack;
+    for (std::size_t start = 0; start < pixels.Data.size(); ++start) {
+        if (seen[start] != 0 || pixels.Data[start] != colour) {
+            continue;
+        }
+        area.clear();
+        stack.assign(1, start);
+        seen[start] = 1;
+        while (!stack.empty()) {
+            const std::size_t i = stack.back();
+            stack.pop_back();
+            area.push_back(i);
+            const int x = static_cast<int>(i % width);
+            const int y = static_cast<int>(i / width);
+            auto visit = [&](int nx, int ny) {
+                if (nx < 0 || ny < 0 || nx >= width || ny >= height) {
+                    return;
+                }
+                const std::size_t n = static_cast<std::size_t>(ny) * width + nx;
+                if (seen[n] == 0 && pixels.Data[n] == colour) {
+                    seen[n] = 1;
+                    stack.push_back(n);
+                }
+            };
+            visit(x + 1, y);
+            visit(x - 1, y);
+            visit(x, y + 1);
+            visit(x, y - 1);
+        }
+        if (static_cast<int>(area.size()) < minArea) {
+            for (const std::size_t i : area) {
+                pixels.Data[i] = replacement;
             }
         }
     }

@@ -94,12 +94,27 @@ struct TNucleation {
 // its own (MinHeadStart), is dropped: nothing nucleates in solid.
 std::vector<TGrain> Nucleate(TRandom& random, int width, int height, const TNucleation& n);
 
+class TGrainMap;
+
+// Nuclei of a new phase on the boundaries of an earlier one (ferrite or pearlite forming at the
+// grain boundaries of austenite): up to n.Count boundary pixels of the parent, no two closer than
+// n.MinDistance, each the start of a crystal as in Nucleate (births, speeds, outlines, and the
+// same rule against nucleating in solid). n.Margin is not used. A grain map of the result says
+// how far the new phase has grown into the old grains at any time.
+std::vector<TGrain> NucleateOnBoundaries(TRandom& random, const TGrainMap& parent,
+                                         const TNucleation& n);
+
 class TGrainMap {
 public:
     // Owner of the pixels no crystal ever reaches (all of them when there is no grain).
     static constexpr int NoGrain = -1;
 
     TGrainMap(int width, int height, std::vector<TGrain> grains);
+    // The same, with every front held up at each pixel by the pixel's delay (row by row like the
+    // pixels): a phase that spreads fast along the boundaries of the old one and slowly into its
+    // grains gets a delay that rises with the distance from those boundaries. The delay is the
+    // same for every crystal, so it changes when a pixel is reached, not by which crystal.
+    TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -126,6 +141,8 @@ public:
 
 private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
+    // When grain g's front reaches pixel (x, y), delay included.
+    double ArrivalOf(int g, int x, int y) const;
 
     int width_;
     int height_;
@@ -133,6 +150,7 @@ private:
     std::vector<int> owner_;
     std::vector<double> arrival_;
     std::vector<std::uint8_t> boundary_;
+    std::vector<double> delay_;          // per pixel; empty for none
     std::vector<double> sortedArrivals_; // of the pixels that are no boundary
 };
 
@@ -155,5 +173,57 @@ void PaintGrains(TPixels& pixels, const TGrainMap& map, ColourOf colourOf) {
 }
 
 void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour);
+// Only the boundary pixels both fronts have reached by the time: the seams between crystals that
+// have already met, while the rest of the map is still the old phase.
+void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
+
+// For every pixel (row by row) the distance from its centre to the centre of the nearest boundary
+// pixel of the map; infinity when the map has no boundary.
+std::vector<double> DistanceToBoundaries(const TGrainMap& map);
+
+// Regions of two maps laid over each other: pixels that share the grain of `outer` and the grain
+// of `inner` form one region, numbered outerGrain * inner.Grains().size() + innerGrain, or
+// TGrainMap::NoGrain where either map has none; row by row like the pixels. Pearlite colonies,
+// for example, are the colony cells cut by the austenite grains they grew in, since no colony
+// crosses a grain boundary. Both maps must be the same size.
+std::vector<int> Overlay(const TGrainMap& outer, const TGrainMap& inner);
+
+// One colony of a lamellar eutectoid or eutectic: parallel straight stripes, alternately dark and
+// light, all with the same period. Pearlite has thin dark cementite lamellae in ferrite; ledeburite
+// and cementite plates are the same painter with other shares and spacings.
+struct TLamellae {
+    double Angle = 0;       // of the stripes against the x axis, radians
+    double Spacing = 4;     // from one dark lamella to the next, pixels
+    double Offset = 0;      // where the first dark lamella starts, as a share of Spacing
+    double DarkShare = 0.4; // of each period the dark lamella takes
+
+    // Whether the point (picture coordinates, pixel (i, j) covering [i, i + 1) x [j, j + 1)) lies
+    // on a dark lamella.
+    bool IsDark(double x, double y) const;
+};
+
+// A colony with any direction, a spacing in [minSpacing, maxSpacing) and any offset.
+TLamellae RandomLamellae(TRandom& random, double minSpacing, double maxSpacing, double darkShare);
+
+// Colours every pixel of a region (see Overlay) for which inside(x, y) holds with the lamellae of
+// its region, sampled at the pixel's centre. Pixels of no region stay as they are.
+template <class Inside>
+void PaintLamellae(TPixels& pixels, const std::vector<int>& regions,
+                   const std::vector<TLamellae>& lamellae, std::uint32_t light, std::uint32_t dark,
+                   Inside inside) {
+    for (int y = 0; y < pixels.Height; ++y) {
+        for (int x = 0; x < pixels.Width; ++x) {
+            const int r = regions.at(static_cast<std::size_t>(y) * pixels.Width + x);
+            if (r != TGrainMap::NoGrain && inside(x, y)) {
+                pixels.at(x, y) = lamellae.at(r).IsDark(x + 0.5, y + 0.5) ? dark : light;
+            }
+        }
+    }
+}
+
+// Repaints every 4-connected area of the colour smaller than minArea pixels with the replacement:
+// the slivers a pattern leaves where a region's edge cuts a lamella off at a glancing angle, which
+// read as noise, not as structure.
+void RemoveSpecks(TPixels& pixels, std::uint32_t colour, std::uint32_t replacement, int minArea);
 
 } // namespace Generator
