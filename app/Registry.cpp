@@ -1,6 +1,8 @@
 #include "app/Registry.h"
 
 #include "ironcarbon/UnitEKD06.h"
+#include "ironcarbon/UnitEKD12.h"
+#include "ironcarbon/UnitEKD30.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
@@ -40,7 +42,8 @@ void CreateScreens() {
     // 13 FormReineisen
     Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
     Create(FormEKD06, UnitEKD06::Unit);         // 15
-    // 16 FormEKD12, 17 FormEKD30
+    Create(FormEKD12, UnitEKD12::Unit);         // 16
+    Create(FormEKD30, UnitEKD30::Unit);         // 17
     Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
     // 19 FormZTAcon045 … 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
@@ -67,6 +70,8 @@ void DestroyScreens() {
     FormInfo = nullptr;
     FormEKDGesamt = nullptr;
     FormEKD06 = nullptr;
+    FormEKD12 = nullptr;
+    FormEKD30 = nullptr;
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
 }

@@ -8,6 +8,14 @@ IronCarbonGeometry::DesignScale Player::Scale() const {
     return {stage_.Unit.FaktorX, stage_.Unit.FaktorY};
 }
 
+int Player::PixelX(Coordinate x) const {
+    return Round(x.Design * static_cast<long double>(stage_.Unit.FaktorX) + x.Pixels);
+}
+
+int Player::PixelY(Coordinate y) const {
+    return Round(y.Design * static_cast<long double>(stage_.Unit.FaktorY) + y.Pixels);
+}
+
 int& Player::IndexOf(Strip strip) {
     return strip == Strip::First ? stage_.Unit.BildNrA : stage_.Unit.BildNrB;
 }
@@ -59,11 +67,11 @@ void Player::Run(const Operation& op, int k) {
 
 void Player::Do(const Frame& op, int) {
     const Slot& slot = script_.Slots.at(static_cast<std::size_t>(op.AtSlot));
-    const auto scale = Scale();
     int& index = IndexOf(op.Of);
-    stage_.Strips[op.Of == Strip::First ? 0 : 1]->Draw(stage_.H, scale.X(slot.X), scale.Y(slot.Y),
-                                                       index);
-    if (op.Advances)
+    const int shown = op.Use == FrameUse::CopyOfLast ? index - 1 : index;
+    stage_.Strips[op.Of == Strip::First ? 0 : 1]->Draw(stage_.H, PixelX(slot.X), PixelY(slot.Y),
+                                                       shown);
+    if (op.Use == FrameUse::Running)
         ++index;
 }
 
@@ -75,8 +83,8 @@ void Player::Do(const Colours& op, int) {
 void Player::Do(const Caption& op, int k) {
     Do(Colours{op.Font, op.Brush}, k);
     const Slot& slot = script_.Slots.at(static_cast<std::size_t>(op.UnderSlot));
-    const auto scale = Scale();
-    stage_.H.TextOut(scale.X(op.X), scale.Y(slot.Y) + CaptionBelowSlot, op.Text);
+    const int y = slot.CaptionY ? PixelY(*slot.CaptionY) : PixelY(slot.Y) + CaptionBelowSlot;
+    stage_.H.TextOut(PixelX(op.X), y, op.Text);
 }
 
 void Player::Do(const Marker& op, int) {
@@ -97,22 +105,34 @@ void Player::Do(const PhaseStart& op, int k) {
 
 void Player::Do(const TieStep& op, int k) {
     EraseShownTie();
-    Trace({op.TraceToL.value_or(op.XL), k}, {op.TraceToR.value_or(op.XR), k});
     const Tie tie{{op.XL, k}, {op.XR, k}};
-    DrawTie(tie);
+    if (op.TieFirst)
+        DrawTie(tie);
+    if (op.Traces) {
+        traceFrom_.Left = op.TraceFromL.value_or(traceFrom_.Left);
+        traceFrom_.Right = op.TraceFromR.value_or(traceFrom_.Right);
+        Trace({op.TraceToL.value_or(op.XL), k}, {op.TraceToR.value_or(op.XR), k});
+    }
+    if (!op.TieFirst)
+        DrawTie(tie);
     shown_ = tie;
     traceFrom_ = tie;
 }
 
 void Player::Do(const PhaseEnd& op, int k) {
     EraseShownTie();
-    Trace({op.XL, k}, {op.XR, k});
-    shown_.reset();
+    const int y = op.AtY.value_or(k);
+    Trace({op.XL, y}, {op.XR, y});
+}
+
+void Player::Do(const EraseTie&, int) {
+    EraseShownTie();
 }
 
 void Player::Do(const End& op, int k) {
-    Line(stage_.H, {script_.AlloyX, k}, {script_.AlloyX, op.BottomY});
-    stage_.Unit.AbkuehlY = op.FinalY;
+    Line(stage_.H, {script_.AlloyX, op.FromY.value_or(k)}, {script_.AlloyX, op.BottomY});
+    if (op.FinalY)
+        stage_.Unit.AbkuehlY = *op.FinalY;
     stage_.Timer.SetEnabled(false);
 }
 

@@ -29,28 +29,44 @@ namespace CoolingScript {
 
 enum class Strip { First, Second };
 
-// A picture slot: where a frame's top-left corner stands, in design units.
-struct Slot {
-    int X;
-    int Y;
+// One pixel coordinate: a design value scaled, plus a pixel offset that some screens add before
+// rounding. A design value of 0 gives a place fixed in pixels.
+struct Coordinate {
+    constexpr Coordinate(int design, int pixels = 0) : Design(design), Pixels(pixels) {}
+    int Design;
+    int Pixels;
 };
 
-// The strip's current frame at a slot. A running frame advances the strip's index; a snapshot
-// copies the same frame into another slot and leaves the index alone.
+// A picture slot: where a frame's top-left corner stands. Its caption line lies one pixel below
+// the 100-pixel frame unless the slot names its own line.
+struct Slot {
+    Coordinate X;
+    Coordinate Y;
+    std::optional<Coordinate> CaptionY = std::nullopt;
+};
+
+enum class FrameUse {
+    // The strip's next frame; the strip's index advances.
+    Running,
+    // The strip's next frame copied into another slot before the running slot gets it.
+    CopyOfNext,
+    // The frame the running slot just got, copied into another slot.
+    CopyOfLast,
+};
 struct Frame {
     Strip Of;
     int AtSlot;
-    bool Advances = true;
+    FrameUse Use = FrameUse::Running;
 };
 // The colours the following markers are written in.
 struct Colours {
     TColor Font;
     TColor Brush;
 };
-// A caption one pixel below a slot's frame, in its phase's colours, which then stay set.
+// A caption on a slot's caption line, in its phase's colours, which then stay set.
 struct Caption {
     const char* Text;
-    int X;
+    Coordinate X;
     int UnderSlot;
     TColor Font;
     TColor Brush;
@@ -72,27 +88,38 @@ struct PhaseStart {
     int XR;
 };
 // The tie line moves to (XL, K)–(XR, K). The boundary traces run from the previous tie line's ends
-// to the new ones, unless a trace is listed to end elsewhere.
+// to the new ones, unless a trace is listed to start or end elsewhere. A step may draw no traces,
+// or draw its tie line before them.
 struct TieStep {
     int XL;
     int XR;
     std::optional<int> TraceToL = std::nullopt;
     std::optional<int> TraceToR = std::nullopt;
+    std::optional<TPoint> TraceFromL = std::nullopt;
+    std::optional<TPoint> TraceFromR = std::nullopt;
+    bool Traces = true;
+    bool TieFirst = false;
 };
-// The tie line shown is erased and the boundaries traced down to (XL, K) and (XR, K).
+// The tie line shown is erased and the boundaries traced down to (XL, y) and (XR, y), y being K
+// unless the range ends on a line of another height.
 struct PhaseEnd {
     int XL;
     int XR;
+    std::optional<int> AtY = std::nullopt;
 };
-// The alloy line completed down to the frame's bottom, the counter set past the run's range so
-// that later ticks draw nothing, and the timer stopped.
+// The tie line shown is erased and nothing traced: the range ends on lines drawn separately.
+struct EraseTie {};
+// The alloy line completed from K (or an earlier y) down to the frame's bottom and the timer
+// stopped. Where the counter is set past the run's range, later ticks draw nothing; where it
+// stays, a new Start lets the ticks lengthen the line on up to the run limit.
 struct End {
     int BottomY;
-    int FinalY;
+    std::optional<int> FinalY;
+    std::optional<int> FromY = std::nullopt;
 };
 
-using Operation =
-    std::variant<Frame, Colours, Caption, Marker, BlackLine, PhaseStart, TieStep, PhaseEnd, End>;
+using Operation = std::variant<Frame, Colours, Caption, Marker, BlackLine, PhaseStart, TieStep,
+                               PhaseEnd, EraseTie, End>;
 
 struct Entry {
     int K;
@@ -156,12 +183,15 @@ private:
     void Do(const PhaseStart& op, int k);
     void Do(const TieStep& op, int k);
     void Do(const PhaseEnd& op, int k);
+    void Do(const EraseTie& op, int k);
     void Do(const End& op, int k);
     void EraseShownTie();
     void Trace(TPoint toLeft, TPoint toRight);
     void DrawTie(const Tie& tie);
     void Line(TCanvas& canvas, TPoint from, TPoint to) const;
     IronCarbonGeometry::DesignScale Scale() const;
+    int PixelX(Coordinate x) const;
+    int PixelY(Coordinate y) const;
     int& IndexOf(Strip strip);
 
     const Script& script_;

@@ -43,7 +43,7 @@ const Script ScriptTable{
             {72, {Grain, TieStep{79, 120, std::nullopt, 117}}},
             {74, {Grain, TieStep{81, 127}}},
             {76,
-             {Frame{Strip::First, A1, /*Advances=*/false}, Grain,
+             {Frame{Strip::First, A1, FrameUse::CopyOfNext}, Grain,
               Caption{"1-2  Schmelze       ", 260, A1, clWhite, MeltRed},
               Caption{" Austenit ", 345, A1, clWhite, AusteniteMaroon}, TieStep{83, 134}}},
             {78, {Grain, TieStep{85, 143}}},

@@ -2,6 +2,8 @@
 
 #include "assets/Assets.h"
 #include "ironcarbon/UnitEKD06.h"
+#include "ironcarbon/UnitEKD12.h"
+#include "ironcarbon/UnitEKD30.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "phase/UnitZutyp1.h"
 #include "platform/Keys.h"
@@ -78,8 +80,8 @@ const std::vector<TopicMenu>& TopicMenus() {
            SCREEN(FormEKDGesamt)},
           {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
           {"C06", "Abkühlung bei C= 0.6 %", SCREEN(FormEKD06)},
-          {"C12", "Abkühlung bei C = 1.2 %", nullptr},
-          {"C30", "Abkühlung bei C = 3.0 %", nullptr}}},
+          {"C12", "Abkühlung bei C = 1.2 %", SCREEN(FormEKD12)},
+          {"C30", "Abkühlung bei C = 3.0 %", SCREEN(FormEKD30)}}},
         {"Zei&tabhängige Zustandsänderungen",
          {{"AllZeit", "Allgemeines", SCREEN(FormZeitAb)},
           {"ZTAZTU", "ZTA/ZTU-Schaubilder", SCREEN(FormALLZTAZTU)},
@@ -111,9 +113,9 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormZuTyp1),
-        SCREEN(FormAllEKD), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
-        SCREEN(FormZeitAb), SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormZuTyp1), SCREEN(FormAllEKD),
+        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),  SCREEN(FormEKD30),
+        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
 }

@@ -4,8 +4,14 @@
 // A hypoeutectoid steel goes through three structures, each painted from grain maps of the
 // library: austenite crystallises from the melt; ferrite nucleates on the austenite grain
 // boundaries and grows into the grains; at the eutectoid temperature the austenite left turns
-// into pearlite, colonies of lamellae that start at the boundaries and never cross one.
+// into pearlite, colonies of lamellae that start at the boundaries and never cross one. A
+// hypereutectoid steel is the same with cementite in place of the ferrite, which stays on the
+// boundaries as a closed network. A hypoeutectic white cast iron first grows austenite crystals
+// in the melt; the rest of the melt solidifies as ledeburite, a fine mottle of austenite and
+// cementite particles, whose austenite gives off more cementite on cooling and turns into pearlite
+// at the end, like the austenite crystals.
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,20 +30,25 @@ constexpr std::uint32_t MeltRed = 0xFFFF0000u;   // (255, 0, 0)
 constexpr std::uint32_t Austenite = 0xFF844200u; // brown (132, 66, 0)
 constexpr std::uint32_t Boundary = 0xFF000000u;  // black, also the cementite of the lamellae
 constexpr std::uint32_t Ferrite = 0xFFFFFFFFu;   // white, also the ferrite of the lamellae
+constexpr std::uint32_t Cementite = 0xFF848484u; // grey (132, 132, 132), outside the 0.6 % steel
 
-// How one hypoeutectoid steel forms, at one picture size.
+// How one steel forms, at one picture size: the phase that precipitates on the austenite grain
+// boundaries before the pearlite is ferrite below 0.8 % carbon and cementite above.
 struct TRecipe {
     int Width = 0;
     int Height = 0;
     std::uint64_t Seed = 0;
     TNucleation Austenite;
-    TNucleation Ferrite;
+    TNucleation Proeutectoid;
     TNucleation Colonies;
-    double FerriteShare = 0; // what the lever rule gives just above the eutectoid temperature
-    // Ferrite spreads along the austenite boundaries at the speed of its crystals and takes this
-    // much longer for every pixel it grows away from them, so it forms lens-shaped allotriomorphs
-    // that join into a network of uneven thickness, not round blobs.
-    double FerriteDrag = 0;
+    double ProeutectoidShare = 0; // what the lever rule gives just above the eutectoid temperature
+    // The proeutectoid phase spreads along the austenite boundaries at the speed of its crystals
+    // and takes this much longer for every pixel it grows away from them, so it forms lens-shaped
+    // allotriomorphs that join into a network of uneven thickness, not round blobs.
+    double Drag = 0;
+    // Cementite closes its network over every austenite boundary before the pearlite forms, even
+    // where that takes it past its share.
+    bool ClosedNetwork = false;
     double MinSpacing = 0; // of the pearlite lamellae, pixels
     double MaxSpacing = 0;
     double CementiteShare = 0; // of a lamella period, as it shows at this magnification
@@ -46,12 +57,14 @@ struct TRecipe {
 // The three grain maps of one steel and the pearlite lamellae of every colony.
 struct TSteel {
     TGrainMap Austenite;
-    TGrainMap Ferrite;
+    TGrainMap Proeutectoid;
     TGrainMap Colonies;
     std::vector<int> Regions;        // colonies cut by the austenite grains (Overlay)
     std::vector<TLamellae> Lamellae; // one per region
-    double FerriteComplete = 0;      // when the ferrite covers its share
-    bool IsPearlite(int x, int y) const { return Ferrite.Arrival(x, y) > FerriteComplete; }
+    double ProeutectoidComplete = 0; // when the proeutectoid phase stops growing
+    bool IsPearlite(int x, int y) const {
+        return Proeutectoid.Arrival(x, y) > ProeutectoidComplete;
+    }
 };
 
 // Every map draws from the same random source in a fixed order, so one seed fixes the steel.
@@ -61,10 +74,11 @@ TSteel Form(const TRecipe& recipe) {
                         Nucleate(random, recipe.Width, recipe.Height, recipe.Austenite));
     std::vector<double> drag = DistanceToBoundaries(austenite);
     for (double& d : drag) {
-        d *= recipe.FerriteDrag;
+        d *= recipe.Drag;
     }
-    TGrainMap ferrite(recipe.Width, recipe.Height,
-                      NucleateOnBoundaries(random, austenite, recipe.Ferrite), std::move(drag));
+    TGrainMap proeutectoid(recipe.Width, recipe.Height,
+                           NucleateOnBoundaries(random, austenite, recipe.Proeutectoid),
+                           std::move(drag));
     TGrainMap colonies(recipe.Width, recipe.Height,
                        NucleateOnBoundaries(random, austenite, recipe.Colonies));
     std::vector<int> regions = Overlay(austenite, colonies);
@@ -74,9 +88,12 @@ TSteel Form(const TRecipe& recipe) {
         lamellae.push_back(
             RandomLamellae(random, recipe.MinSpacing, recipe.MaxSpacing, recipe.CementiteShare));
     }
-    const double complete = ferrite.TimeOfCoverage(recipe.FerriteShare);
-    return {std::move(austenite), std::move(ferrite),  std::move(colonies),
-            std::move(regions),   std::move(lamellae), complete};
+    double complete = proeutectoid.TimeOfCoverage(recipe.ProeutectoidShare);
+    if (recipe.ClosedNetwork) {
+        complete = std::max(complete, TimeToReach(proeutectoid, BoundaryMask(austenite), 1.0));
+    }
+    return {std::move(austenite), std::move(proeutectoid), std::move(colonies),
+            std::move(regions),   std::move(lamellae),     complete};
 }
 
 // The 0.6 % steel of the cooling screen, 100 x 100 pixels.
@@ -101,20 +118,20 @@ TRecipe EkdRecipe() {
     r.Austenite.SpeedSpread = 0.1;
     r.Austenite.Roughness = 0.08;
     r.Austenite.MinHeadStart = 3;
-    r.Ferrite.Count = 30;
-    r.Ferrite.MinDistance = 14;
-    r.Ferrite.LastBirth = 10;
-    r.Ferrite.SpeedSpread = 0.3;
-    r.Ferrite.Roughness = 0.1;
-    r.Ferrite.MinHeadStart = 2;
-    r.FerriteDrag = 4;
+    r.Proeutectoid.Count = 30;
+    r.Proeutectoid.MinDistance = 14;
+    r.Proeutectoid.LastBirth = 10;
+    r.Proeutectoid.SpeedSpread = 0.3;
+    r.Proeutectoid.Roughness = 0.1;
+    r.Proeutectoid.MinHeadStart = 2;
+    r.Drag = 4;
     r.Colonies.Count = 16;
     r.Colonies.MinDistance = 24;
     r.Colonies.LastBirth = 3;
     r.Colonies.SpeedSpread = 0.2;
     r.Colonies.Roughness = 0.1;
     r.Colonies.MinHeadStart = 1;
-    r.FerriteShare = 0.25;
+    r.ProeutectoidShare = 0.25;
     r.MinSpacing = 4;
     r.MaxSpacing = 5;
     r.CementiteShare = 0.5;
@@ -134,25 +151,56 @@ TPixels AusteniteGrains(const TSteel& steel) {
     return f;
 }
 
-// Solidification: frame 0 is melt; frames 1 to 17 are evenly spaced in temperature through the
-// solidification range, where the crystal share rises about evenly, from the first few nuclei to
-// nine tenths; frame 18 is the solid austenite with its grain boundaries.
-TFrames SchA() {
-    constexpr int GrowthFrames = 17;
-    constexpr double FirstShare = 0.01;
-    constexpr double LastShare = 0.90;
-    const TSteel& steel = EkdSteel();
-    const TGrainMap& map = steel.Austenite;
+// Crystals growing in the melt: count frames evenly spaced in temperature, where the crystal share
+// rises about evenly from firstShare to lastShare.
+TFrames CrystalsInMelt(const TGrainMap& map, int count, double firstShare, double lastShare) {
     const TPixels melt(map.Width(), map.Height(), MeltRed);
-    TFrames frames{melt};
-    for (int k = 0; k < GrowthFrames; ++k) {
-        const double share = FirstShare + (LastShare - FirstShare) * k / (GrowthFrames - 1);
+    TFrames frames;
+    for (int k = 0; k < count; ++k) {
+        const double share = firstShare + (lastShare - firstShare) * k / (count - 1);
         TPixels f = melt;
         PaintCrystals(f, map, map.TimeOfCoverage(share), Austenite);
         frames.push_back(std::move(f));
     }
+    return frames;
+}
+
+// Solidification of a steel: frame 0 is melt; then growthFrames frames through the
+// solidification range, from the first few nuclei to nine tenths crystals; the last frame is the
+// solid austenite with its grain boundaries.
+TFrames Solidification(const TSteel& steel, int growthFrames) {
+    constexpr double FirstShare = 0.01;
+    constexpr double LastShare = 0.90;
+    const TGrainMap& map = steel.Austenite;
+    TFrames frames{TPixels(map.Width(), map.Height(), MeltRed)};
+    for (TPixels& f : CrystalsInMelt(map, growthFrames, FirstShare, LastShare)) {
+        frames.push_back(std::move(f));
+    }
     frames.push_back(AusteniteGrains(steel));
     return frames;
+}
+
+// Turns the steel's austenite left at the eutectoid temperature into pearlite: ferrite with the
+// lamellae of its colony in the dark colour. The lamellae are painted on their own, so that
+// cleaning up their slivers cannot touch what lies around the pearlite.
+void PaintPearlite(TPixels& f, const TSteel& steel, std::uint32_t dark) {
+    constexpr int Sliver = 5;
+    TPixels pearlite(f.Width, f.Height, Ferrite);
+    auto isPearlite = [&](int x, int y) { return steel.IsPearlite(x, y); };
+    PaintLamellae(pearlite, steel.Regions, steel.Lamellae, Ferrite, dark, isPearlite);
+    RemoveSpecks(pearlite, dark, Ferrite, Sliver);
+    for (int y = 0; y < f.Height; ++y) {
+        for (int x = 0; x < f.Width; ++x) {
+            if (isPearlite(x, y)) {
+                f.at(x, y) = pearlite.at(x, y);
+            }
+        }
+    }
+}
+
+TFrames SchA() {
+    constexpr int GrowthFrames = 17;
+    return Solidification(EkdSteel(), GrowthFrames);
 }
 
 // Below the A3 line: frame 0 is the austenite; in frames 1 to 6 ferrite grows from the grain
@@ -163,35 +211,212 @@ TFrames AFerPer() {
     // Frames 1 to 5; frame 6 shows the ferrite complete, at the recipe's share.
     constexpr std::array FerriteShares{0.03, 0.07, 0.11, 0.15, 0.20};
     const TSteel& steel = EkdSteel();
-    const TGrainMap& ferrite = steel.Ferrite;
+    const TGrainMap& ferrite = steel.Proeutectoid;
     const TPixels austenite = AusteniteGrains(steel);
     TFrames frames{austenite};
     std::vector<double> times;
     for (const double share : FerriteShares) {
         times.push_back(ferrite.TimeOfCoverage(share));
     }
-    times.push_back(steel.FerriteComplete);
+    times.push_back(steel.ProeutectoidComplete);
     for (const double time : times) {
         TPixels f = austenite;
         PaintCrystals(f, ferrite, time, Ferrite);
         PaintBoundaries(f, ferrite, time, Boundary);
         frames.push_back(std::move(f));
     }
-    // The lamellae are painted on their own, so that cleaning up their slivers cannot touch the
-    // seams of the ferrite.
-    TPixels pearlite(austenite.Width, austenite.Height, Ferrite);
-    auto isPearlite = [&](int x, int y) { return steel.IsPearlite(x, y); };
-    PaintLamellae(pearlite, steel.Regions, steel.Lamellae, Ferrite, Boundary, isPearlite);
-    constexpr int Sliver = 5;
-    RemoveSpecks(pearlite, Boundary, Ferrite, Sliver);
     TPixels final = frames.back();
-    for (int y = 0; y < final.Height; ++y) {
-        for (int x = 0; x < final.Width; ++x) {
-            if (isPearlite(x, y)) {
-                final.at(x, y) = pearlite.at(x, y);
+    PaintPearlite(final, steel, Boundary);
+    frames.push_back(std::move(final));
+    return frames;
+}
+
+// The 1.2 % steel: austenite grains like those of the 0.6 % steel, from a seed of its own.
+// Cementite nucleates on their boundaries a little more densely than the ferrite did and spreads
+// along them ten times as fast as into the grains, so that it closes a thin network over every
+// boundary before it thickens to a tenth of the picture, a little more than the 7 % of the lever
+// rule, so that the network shows beside the lamellae; thicker near where it started. Its pearlite
+// has thinner dark lamellae farther apart than the 0.6 % steel's, so that the network stays the
+// thickest grey.
+TRecipe Ekd12Recipe() {
+    TRecipe r = EkdRecipe();
+    r.Seed = 0x454B443132415A50ull;
+    r.Proeutectoid.Count = 40;
+    r.Proeutectoid.MinDistance = 10;
+    r.Proeutectoid.LastBirth = 4;
+    r.Proeutectoid.SpeedSpread = 0.3;
+    r.Proeutectoid.Roughness = 0.1;
+    r.Proeutectoid.MinHeadStart = 2;
+    r.Drag = 10;
+    r.ProeutectoidShare = 0.10;
+    r.ClosedNetwork = true;
+    r.MinSpacing = 5;
+    r.MaxSpacing = 6;
+    r.CementiteShare = 0.3;
+    return r;
+}
+
+const TSteel& Ekd12Steel() {
+    static const TSteel steel = Form(Ekd12Recipe());
+    return steel;
+}
+
+TFrames Ekd12SchA() {
+    constexpr int GrowthFrames = 18;
+    return Solidification(Ekd12Steel(), GrowthFrames);
+}
+
+// Below the Acm line: frame 0 is the austenite; in frames 1 to 5 grey cementite runs along the
+// grain boundaries until it covers all of them, and in frames 6 to 8 it thickens a little into
+// the grains; frame 9 is the final structure, the austenite inside the network turned into
+// pearlite with grey lamellae.
+TFrames AZemPer() {
+    constexpr int SpreadingFrames = 5;
+    constexpr int ThickeningFrames = 3;
+    const TSteel& steel = Ekd12Steel();
+    const double closed = TimeToReach(steel.Proeutectoid, BoundaryMask(steel.Austenite), 1.0);
+    const double complete = steel.ProeutectoidComplete;
+    std::vector<double> times;
+    for (int k = 1; k <= SpreadingFrames; ++k) {
+        times.push_back(closed * k / SpreadingFrames);
+    }
+    for (int k = 1; k <= ThickeningFrames; ++k) {
+        times.push_back(closed + (complete - closed) * k / ThickeningFrames);
+    }
+    const TPixels austenite = AusteniteGrains(steel);
+    TFrames frames{austenite};
+    for (const double time : times) {
+        TPixels f = austenite;
+        PaintReached(f, steel.Proeutectoid, time, Cementite);
+        frames.push_back(std::move(f));
+    }
+    TPixels final = frames.back();
+    PaintPearlite(final, steel, Cementite);
+    frames.push_back(std::move(final));
+    return frames;
+}
+
+// The 3.0 % white cast iron: austenite crystals that grow in the melt until about half of it has
+// solidified (the lever rule gives 58 % at the eutectic temperature; half reads better), and the
+// ledeburite that fills the rest, a fine mottle of cementite and austenite particles.
+struct TCastIron {
+    TGrainMap Primary;                    // the austenite crystals from the melt
+    std::vector<std::uint8_t> Ledeburite; // the rest of the picture, row by row
+    // Per pixel, row by row, the scale at which the cementite of the ledeburite takes it. Its
+    // particles are round crystals whose size is their speed: a pixel lies in a particle scaled
+    // by s when the particle's arrival there is at most s. The cementite that the austenite gives
+    // off on cooling grows onto them, a rising scale, so the cementite only ever gains: at first
+    // separate grey specks, later a grey matrix with brown islands. Along the faces of the
+    // crystals it grows twice as fast, and outlines them.
+    std::vector<double> CementiteScale;
+    bool IsPrimary(int x, int y) const {
+        return Ledeburite[static_cast<std::size_t>(y) * Primary.Width() + x] == 0;
+    }
+};
+
+constexpr double PrimaryShare = 0.50;
+
+// The primary crystals: nuclei 11 px or more apart, forming over a long stretch so that new small
+// crystals keep appearing while the first grow; rougher than the steel's grains. The cementite
+// particles of the ledeburite lie about 3.5 px apart and differ in size by a third either way:
+// a fine, even stipple that sets the ledeburite off from the plain crystals.
+const TCastIron& Ekd30Iron() {
+    static const TCastIron iron = [] {
+        constexpr int Side = 100;
+        TRandom random(0x454B4433304C6564ull);
+        TNucleation primary;
+        primary.Count = 60;
+        primary.MinDistance = 11;
+        primary.Margin = 6;
+        primary.LastBirth = 8;
+        primary.SpeedSpread = 0.2;
+        primary.Roughness = 0.2;
+        primary.MinHeadStart = 3;
+        TNucleation particles;
+        particles.Count = 900;
+        particles.MinDistance = 2.6;
+        particles.Margin = 3;
+        particles.SpeedSpread = 0.35;
+        particles.Roughness = 0.25;
+        TGrainMap primaryMap(Side, Side, Nucleate(random, Side, Side, primary));
+        TGrainMap particleMap(Side, Side, Nucleate(random, Side, Side, particles));
+        const double end = primaryMap.TimeOfCoverage(PrimaryShare);
+        auto isCrystal = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < Side && y < Side && !primaryMap.IsBoundary(x, y) &&
+                   primaryMap.Arrival(x, y) <= end;
+        };
+        constexpr double FaceSpeedUp = 2;
+        std::vector<std::uint8_t> ledeburite;
+        std::vector<double> scale;
+        for (int y = 0; y < Side; ++y) {
+            for (int x = 0; x < Side; ++x) {
+                const bool face = isCrystal(x - 1, y) || isCrystal(x + 1, y) ||
+                                  isCrystal(x, y - 1) || isCrystal(x, y + 1);
+                ledeburite.push_back(isCrystal(x, y) ? 0 : 1);
+                scale.push_back(particleMap.Arrival(x, y) / (face ? FaceSpeedUp : 1));
+            }
+        }
+        return TCastIron{std::move(primaryMap), std::move(ledeburite), std::move(scale)};
+    }();
+    return iron;
+}
+
+// The cast iron once the melt is gone, with the cementite at the share of the whole picture: the
+// primary crystals and the austenite particles brown, the rest of the ledeburite grey.
+TPixels Ledeburite(const TCastIron& iron, double cementiteShare) {
+    const double ledeburite = static_cast<double>(
+        std::count(iron.Ledeburite.begin(), iron.Ledeburite.end(), std::uint8_t{1}));
+    const double pixels = static_cast<double>(iron.Ledeburite.size());
+    const double scale =
+        ValueAtShare(iron.CementiteScale, iron.Ledeburite, cementiteShare * pixels / ledeburite);
+    TPixels f(iron.Primary.Width(), iron.Primary.Height(), Austenite);
+    for (int y = 0; y < f.Height; ++y) {
+        for (int x = 0; x < f.Width; ++x) {
+            if (!iron.IsPrimary(x, y) &&
+                iron.CementiteScale[static_cast<std::size_t>(y) * f.Width + x] <= scale) {
+                f.at(x, y) = Cementite;
             }
         }
     }
+    return f;
+}
+
+// Cementite shares of the whole picture: as the ledeburite solidifies, and at the eutectoid
+// temperature after the austenite has given off the cementite it can no longer hold.
+constexpr double EutecticCementite = 0.155;
+constexpr double EutectoidCementite = 0.285;
+
+// Solidification of the cast iron: frame 0 is melt; in frames 1 to 14 austenite crystals appear
+// and grow to half of the picture; frame 15 is the rest solidified as ledeburite.
+TFrames SchAuLede() {
+    constexpr int GrowthFrames = 14;
+    constexpr double FirstShare = 0.01;
+    const TCastIron& iron = Ekd30Iron();
+    TFrames frames{TPixels(iron.Primary.Width(), iron.Primary.Height(), MeltRed)};
+    for (TPixels& f : CrystalsInMelt(iron.Primary, GrowthFrames, FirstShare, PrimaryShare)) {
+        frames.push_back(std::move(f));
+    }
+    frames.push_back(Ledeburite(iron, EutecticCementite));
+    return frames;
+}
+
+// Cooling of the cast iron: in frames 0 to 8, evenly spaced in temperature from the eutectic to
+// the eutectoid line, cementite grows out of the austenite between the crystals; frame 9 is the
+// final structure, every austenite turned into pearlite: the crystals white areas, the austenite
+// of the ledeburite white specks in its grey.
+TFrames LedePer() {
+    constexpr int CoolingFrames = 9;
+    const TCastIron& iron = Ekd30Iron();
+    TFrames frames;
+    for (int k = 0; k < CoolingFrames; ++k) {
+        const double share =
+            EutecticCementite + (EutectoidCementite - EutecticCementite) * k / (CoolingFrames - 1);
+        frames.push_back(Ledeburite(iron, share));
+    }
+    // At this magnification the pearlite shows as plain white: its lamellae are finer than a
+    // pixel, and lines drawn into the crystals would merge with the grey of the ledeburite.
+    TPixels final = frames.back();
+    std::replace(final.Data.begin(), final.Data.end(), Austenite, Ferrite);
     frames.push_back(std::move(final));
     return frames;
 }
@@ -208,8 +433,8 @@ TPixels CoolingMicrograph() {
     r.Austenite.MinDistance = 30;
     r.Austenite.Margin = 16;
     r.Austenite.LastBirth = 10;
-    r.Ferrite.Count = 160;
-    r.Ferrite.MinDistance = 12;
+    r.Proeutectoid.Count = 160;
+    r.Proeutectoid.MinDistance = 12;
     r.Colonies.Count = 160;
     r.Colonies.MinDistance = 18;
     const TSteel steel = Form(r);
@@ -225,7 +450,7 @@ TPixels CoolingMicrograph() {
             const int region = steel.Regions[static_cast<std::size_t>(j) * r.Width + i];
             return steel.Lamellae[region].IsDark(x, y) ? Cementite : LamellaLight;
         }
-        return steel.Ferrite.IsBoundary(i, j) ? FerriteSeam : FerriteLight;
+        return steel.Proeutectoid.IsBoundary(i, j) ? FerriteSeam : FerriteLight;
     });
 }
 
@@ -235,6 +460,10 @@ TOutputs CoolingScreens() {
     return {
         StripOutput("EKD06.SchA", SchA),
         StripOutput("EKD06.AFerPer", AFerPer),
+        StripOutput("EKD12.SchA", Ekd12SchA),
+        StripOutput("EKD12.AZemPer", AZemPer),
+        StripOutput("EKD30.SchAuLede", SchAuLede),
+        StripOutput("EKD30.LedePer", LedePer),
         {"cooling_micrograph", TKind::JpegColour, 90, CoolingMicrograph},
     };
 }

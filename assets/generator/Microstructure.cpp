@@ -233,10 +233,62 @@ double TGrainMap::TimeOfCoverage(double share) const {
     return sortedArrivals_[static_cast<std::size_t>(wanted) - 1];
 }
 
+std::vector<std::uint8_t> BoundaryMask(const TGrainMap& map) {
+    std::vector<std::uint8_t> mask;
+    mask.reserve(static_cast<std::size_t>(map.Width()) * map.Height());
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            mask.push_back(map.IsBoundary(x, y) ? 1 : 0);
+        }
+    }
+    return mask;
+}
+
+double ValueAtShare(const std::vector<double>& values, const std::vector<std::uint8_t>& area,
+                    double share) {
+    constexpr double Never = std::numeric_limits<double>::infinity();
+    std::vector<double> inside;
+    for (std::size_t i = 0; i < values.size() && i < area.size(); ++i) {
+        if (area[i] != 0) {
+            inside.push_back(values[i]);
+        }
+    }
+    if (inside.empty()) {
+        return Never;
+    }
+    std::sort(inside.begin(), inside.end());
+    const double wanted = std::ceil(share * static_cast<double>(inside.size()));
+    if (wanted <= 0) {
+        return std::nextafter(inside.front(), -Never); // just below every value
+    }
+    return inside[std::min(static_cast<std::size_t>(wanted), inside.size()) - 1];
+}
+
+double TimeToReach(const TGrainMap& map, const std::vector<std::uint8_t>& area, double share) {
+    std::vector<double> arrivals;
+    arrivals.reserve(static_cast<std::size_t>(map.Width()) * map.Height());
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            arrivals.push_back(map.Arrival(x, y));
+        }
+    }
+    return ValueAtShare(arrivals, area, share);
+}
+
 void PaintCrystals(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour) {
     for (int y = 0; y < map.Height(); ++y) {
         for (int x = 0; x < map.Width(); ++x) {
             if (!map.IsBoundary(x, y) && map.Arrival(x, y) <= time) {
+                pixels.at(x, y) = colour;
+            }
+        }
+    }
+}
+
+void PaintReached(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour) {
+    for (int y = 0; y < map.Height(); ++y) {
+        for (int x = 0; x < map.Width(); ++x) {
+            if (map.Arrival(x, y) <= time) {
                 pixels.at(x, y) = colour;
             }
         }
@@ -263,31 +315,35 @@ void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::ui
     }
 }
 
-std::vector<double> DistanceToBoundaries(const TGrainMap& map) {
-    std::vector<std::pair<int, int>> boundary;
-    for (int y = 0; y < map.Height(); ++y) {
-        for (int x = 0; x < map.Width(); ++x) {
-            if (map.IsBoundary(x, y)) {
-                boundary.emplace_back(x, y);
+std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask) {
+    std::vector<std::pair<int, int>> marked;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (mask.at(static_cast<std::size_t>(y) * width + x) != 0) {
+                marked.emplace_back(x, y);
             }
         }
     }
-    // Every pixel against every boundary pixel: exact, and quick enough at picture sizes.
+    // Every pixel against every marked pixel: exact, and quick enough at picture sizes.
     std::vector<double> distance;
-    distance.reserve(static_cast<std::size_t>(map.Width()) * map.Height());
-    for (int y = 0; y < map.Height(); ++y) {
-        for (int x = 0; x < map.Width(); ++x) {
+    distance.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             long nearest = std::numeric_limits<long>::max();
-            for (const auto& [bx, by] : boundary) {
-                const long dx = bx - x;
-                const long dy = by - y;
+            for (const auto& [mx, my] : marked) {
+                const long dx = mx - x;
+                const long dy = my - y;
                 nearest = std::min(nearest, dx * dx + dy * dy);
             }
-            distance.push_back(boundary.empty() ? std::numeric_limits<double>::infinity()
-                                                : std::sqrt(static_cast<double>(nearest)));
+            distance.push_back(marked.empty() ? std::numeric_limits<double>::infinity()
+                                              : std::sqrt(static_cast<double>(nearest)));
         }
     }
     return distance;
+}
+
+std::vector<double> DistanceToBoundaries(const TGrainMap& map) {
+    return DistanceToMask(map.Width(), map.Height(), BoundaryMask(map));
 }
 
 std::vector<int> Overlay(const TGrainMap& outer, const TGrainMap& inner) {

@@ -154,6 +154,16 @@ private:
     std::vector<double> sortedArrivals_; // of the pixels that are no boundary
 };
 
+// A mask of the map's boundary pixels, row by row like the pixels (1 on the boundary).
+std::vector<std::uint8_t> BoundaryMask(const TGrainMap& map);
+
+// The earliest time by which the share of the area's pixels (mask row by row, non-zero inside)
+// has been reached by the map's crystals, the map's own boundaries counted like any pixel: for a
+// phase that is painted without seams, or to find when a new phase has covered the boundaries of
+// an old one. Infinity when the area is never reached that far; just before the first arrival
+// when the share is 0.
+double TimeToReach(const TGrainMap& map, const std::vector<std::uint8_t>& area, double share);
+
 // Painters. Pixels are 0xFFRRGGBB.
 
 // Colours every pixel a crystal has reached by the time, boundaries left out.
@@ -172,14 +182,26 @@ void PaintGrains(TPixels& pixels, const TGrainMap& map, ColourOf colourOf) {
     }
 }
 
+// Every pixel reached by the time, boundaries included: a phase whose crystals show no seams,
+// such as a cementite network.
+void PaintReached(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
+
 void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour);
 // Only the boundary pixels both fronts have reached by the time: the seams between crystals that
 // have already met, while the rest of the map is still the old phase.
 void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
 
-// For every pixel (row by row) the distance from its centre to the centre of the nearest boundary
-// pixel of the map; infinity when the map has no boundary.
+// For every pixel (row by row) the distance from its centre to the centre of the nearest pixel of
+// the mask (non-zero); infinity when the mask is empty.
+std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask);
+// The same for the boundary pixels of the map.
 std::vector<double> DistanceToBoundaries(const TGrainMap& map);
+
+// The smallest of the values (one per pixel) such that at least the share of the area's pixels
+// have a value no larger: where to cut a field that orders the pixels by when a phase reaches
+// them. Infinity for an empty area or one never reached that far.
+double ValueAtShare(const std::vector<double>& values, const std::vector<std::uint8_t>& area,
+                    double share);
 
 // Regions of two maps laid over each other: pixels that share the grain of `outer` and the grain
 // of `inner` form one region, numbered outerGrain * inner.Grains().size() + innerGrain, or
