@@ -27,6 +27,14 @@ struct CoolingVariables {
 
 namespace CoolingScript {
 
+// The backgrounds of the captions name the phase.
+inline constexpr TColor MeltRed = 0x0000FF;
+inline constexpr TColor AusteniteMaroon = 0x000080;
+inline constexpr TColor CementiteGrey = 0x808080;
+inline constexpr TColor LedeburiteGrey = CementiteGrey;
+inline constexpr TColor FerriteWhite = clWhite;
+inline constexpr TColor PearliteSilver = clSilver;
+
 enum class Strip { First, Second };
 
 // One pixel coordinate: a design value scaled, plus a pixel offset that some screens add before

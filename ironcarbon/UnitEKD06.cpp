@@ -15,12 +15,6 @@ constexpr int StartY = 20;
 constexpr int FrameBottomY = 452;
 constexpr TColor MemoPaleYellow = 0xAAFFFF;
 
-// Backgrounds of the captions name the phase.
-constexpr TColor MeltRed = 0x0000FF;
-constexpr TColor AusteniteMaroon = 0x000080;
-constexpr TColor FerriteWhite = clWhite;
-constexpr TColor PearliteSilver = clSilver;
-
 // Picture slots: the first crystals, the growing austenite, the forming ferrite, the end.
 enum SlotName { A1, A2, B1, B2 };
 

@@ -20,12 +20,6 @@ constexpr int EutectoidY = 395;
 constexpr int EutectoidLeftX = 130; // S
 constexpr TColor MemoPaleYellow = 0xAAFFFF;
 
-// Backgrounds of the captions name the phase.
-constexpr TColor MeltRed = 0x0000FF;
-constexpr TColor AusteniteMaroon = 0x000080;
-constexpr TColor CementiteGrey = 0x808080;
-constexpr TColor PearliteSilver = clSilver;
-
 // Picture slots: the first crystals, the growing austenite (inside the diagram, left of the alloy
 // line), the cementite network, the end.
 enum SlotName { A1, A2, B1, B2 };

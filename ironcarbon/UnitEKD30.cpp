@@ -25,12 +25,6 @@ constexpr int EutectoidLeftX = 130; // S
 constexpr TColor MemoLightYellow = 0x80FFFF;
 constexpr TColor MarkerYellow = 0x00FFFF;
 
-// Backgrounds of the captions name the phase.
-constexpr TColor MeltRed = 0x0000FF;
-constexpr TColor AusteniteMaroon = 0x000080;
-constexpr TColor LedeburiteGrey = 0x808080;
-constexpr TColor PearliteSilver = clSilver;
-
 // Picture slots in one column at the left edge, over the temperature labels. The upper two keep
 // their caption lines (and A2 its frame) at fixed pixel rows; the lower two follow the scale with
 // pixel offsets from y 240.
