@@ -35,22 +35,31 @@ QString FamilyOf(const TFont& font) {
     return SansFamily;
 }
 
-// The largest pixel size whose character cell fits a positive height.
+int CellOf(const QString& family, bool bold, int pixelSize) {
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    QFontMetrics m(f);
+    return m.ascent() + m.descent();
+}
+
+// The largest pixel size whose character cell fits a positive height. Loading a size is costly,
+// so the search starts from the face's proportion of cell to size and tries only its neighbours.
 int PixelSizeForCell(const QString& family, bool bold, int cell) {
     static std::map<std::tuple<QString, bool, int>, int> cache;
     auto key = std::make_tuple(family, bold, cell);
     if (auto it = cache.find(key); it != cache.end())
         return it->second;
-    int size = std::max(1, cell);
-    while (size > 1) {
-        QFont f(family);
-        f.setPixelSize(size);
-        f.setBold(bold);
-        QFontMetrics m(f);
-        if (m.ascent() + m.descent() <= cell)
-            break;
+    constexpr int ReferenceSize = 100;
+    static std::map<std::pair<QString, bool>, double> proportion;
+    auto face = std::make_pair(family, bold);
+    if (!proportion.count(face))
+        proportion[face] = CellOf(family, bold, ReferenceSize) / double(ReferenceSize);
+    int size = std::max(1, static_cast<int>(cell / proportion[face]));
+    while (size > 1 && CellOf(family, bold, size) > cell)
         --size;
-    }
+    while (CellOf(family, bold, size + 1) <= cell)
+        ++size;
     cache.emplace(key, size);
     return size;
 }
