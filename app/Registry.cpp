@@ -6,6 +6,8 @@
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
+#include "phase/UnitZuTyp5.h"
+#include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
 #include "platform/Application.h"
 #include "shell/UnitALLZTAZTU.h"
@@ -37,7 +39,9 @@ void CreateScreens() {
     Create(FormEntZu, UnitEntZu::Unit);   // 4
     // 5 FormAbZuTyp2
     Create(FormZuTyp1, UnitZutyp1::Unit); // 6
-    // 7 FormZuTyp2 … 11 FormZuTyp6
+    // 7 FormZuTyp2 … 9 FormZuTyp4
+    Create(FormZuTyp5, UnitZuTyp5::Unit); // 10
+    Create(FormZuTyp6, UnitZuTyp6::Unit); // 11
     Create(FormAllEKD, UnitAllEKD::Unit); // 12
     // 13 FormReineisen
     Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
@@ -62,6 +66,8 @@ void DestroyScreens() {
     FormMenue = nullptr;
     FormAllZu = nullptr;
     FormZuTyp1 = nullptr;
+    FormZuTyp5 = nullptr;
+    FormZuTyp6 = nullptr;
     FormEntZu = nullptr;
     FormAllEKD = nullptr;
     FormALLZTAZTU = nullptr;

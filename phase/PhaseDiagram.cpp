@@ -8,6 +8,38 @@ void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFor
         canvas.LineTo(x, CurveRow(y(x)));
 }
 
+namespace {
+constexpr int FieldLeft = 20;
+constexpr int FieldRight = 480;
+constexpr int FieldTop = 20;
+constexpr int FieldYellowEnd = 70;
+constexpr int FieldRedStart = 325;
+constexpr int FieldBottom = 370;
+constexpr TColor FieldYellow = 0x00FFFF;
+// The green byte falls by one per row from 255 at row 70: yellow to red.
+constexpr TColor TurningBase = 0x0145FF;
+constexpr TColor TurningStep = 256;
+// The red byte falls by two per row from 255 at row 325.
+constexpr TColor DarkeningBase = 905;
+constexpr TColor DarkeningStep = 2;
+
+void FieldRow(TCanvas& canvas, int y, TColor color) {
+    canvas.Pen.Color = color;
+    canvas.MoveTo(FieldLeft, y);
+    canvas.LineTo(FieldRight, y);
+}
+} // namespace
+
+void DrawColourField(TCanvas& canvas) {
+    canvas.Pen.Width = 1;
+    for (int y = FieldTop; y <= FieldYellowEnd; ++y)
+        FieldRow(canvas, y, FieldYellow);
+    for (int y = FieldYellowEnd; y <= FieldRedStart; ++y)
+        FieldRow(canvas, y, TurningBase - TurningStep * y);
+    for (int y = FieldRedStart; y <= FieldBottom; ++y)
+        FieldRow(canvas, y, DarkeningBase - DarkeningStep * y);
+}
+
 float LeverRule(int liquidusX, int alloyX, int solidusX) {
     const int tieLine = liquidusX - solidusX;
     // A tie line of no length has no lever; the animation never asks for one.

@@ -19,6 +19,23 @@ inline int CurveRow(long double value) {
 // Moves to `from` and draws to (x, row of y(x)) for x = first … last.
 void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y);
 
+// The parabola c + a × (x − h)² that most boundaries of the schematic diagrams follow. The
+// square is taken of the whole-pixel distance first, as the rows were designed.
+struct Quad {
+    long double A;
+    int H;
+    long double C;
+    long double operator()(int x) const {
+        const int d = x - H;
+        return C + A * (d * d);
+    }
+};
+
+// The colour field of the schematic diagrams, in 1-px rows from x 20 to 480 (end excluded):
+// yellow melt in rows 20 to 70, yellow turning red in 70 to 325, then darkening red down to
+// row 370. The rows where two bands meet are drawn twice; the later colour stays.
+void DrawColourField(TCanvas& canvas);
+
 // Mass % of crystals by the lever rule, in whole percent (integer division, truncating):
 // the melt's distance from the alloy over the length of the tie line.
 float LeverRule(int liquidusX, int alloyX, int solidusX);

@@ -5,6 +5,8 @@
 #include "ironcarbon/UnitEKD12.h"
 #include "ironcarbon/UnitEKD30.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
+#include "phase/UnitZuTyp5.h"
+#include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
@@ -71,8 +73,8 @@ const std::vector<TopicMenu>& TopicMenus() {
            nullptr},
           {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")", nullptr},
           {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")", nullptr},
-          {"Typ5", "System intermediäre Phase (\"Typ 5\")", nullptr},
-          {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", nullptr}}},
+          {"Typ5", "System intermediäre Phase (\"Typ 5\")", SCREEN(FormZuTyp5)},
+          {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", SCREEN(FormZuTyp6)}}},
         {"Zustandsschaubild &Eisen-Kohlenstoff",
          {{"AllgemeinesEKD", "Allgemeines", SCREEN(FormAllEKD)},
           {"Reineisen", "Reineisen", nullptr},
@@ -113,9 +115,10 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormZuTyp1), SCREEN(FormAllEKD),
-        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),  SCREEN(FormEKD30),
-        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),  SCREEN(FormEntZu),  SCREEN(FormZuTyp1),    SCREEN(FormZuTyp5),
+        SCREEN(FormZuTyp6), SCREEN(FormAllEKD), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
+        SCREEN(FormEKD12),  SCREEN(FormEKD30),  SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU),
+        SCREEN(FormWarme),
     };
     return screens;
 }
