@@ -42,8 +42,6 @@ constexpr TColor Orange = 0x0080FF;
 
 // The diagram frame inside the surfaces.
 constexpr TRect Field{20, 20, 480, 370};
-constexpr int FieldYellowEnd = 70;
-constexpr int FieldRedStart = 325;
 constexpr TPoint CurvesStart{20, 48};
 
 // Rows of the cooling point at which something happens.
@@ -258,18 +256,7 @@ void TFormZuTyp1::PaintBoxHauptPaint() {
     c.Rectangle(Field);
 
     // The colour field: yellow melt at the top turning red towards the solid.
-    for (int y = Field.Top; y <= FieldYellowEnd; ++y) {
-        c.Pen.Color = Yellow;
-        Line(c, Field.Left, y, Field.Right, y);
-    }
-    for (int y = FieldYellowEnd; y <= FieldRedStart; ++y) {
-        c.Pen.Color = 0x0145FF - 256 * y;
-        Line(c, Field.Left, y, Field.Right, y);
-    }
-    for (int y = FieldRedStart; y <= Field.Bottom; ++y) {
-        c.Pen.Color = 905 - 2 * y;
-        Line(c, Field.Left, y, Field.Right, y);
-    }
+    PhaseDiagram::DrawColourField(c);
 
     c.Pen.Width = 2;
     c.Brush.Style = bsClear;
