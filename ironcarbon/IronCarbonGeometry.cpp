@@ -207,8 +207,12 @@ const std::vector<Line>& CoolingSectionLines() {
             for (TPoint& p : line.Points)
                 if (p.Y == Frame.Bottom)
                     p.Y = CoolingSectionBottom;
+            // The section draws two lines a little differently: the liquidus from B bends at
+            // (130, 73), and the line to H starts below A.
             if (line.Number == 8)
                 line.Points[1] = {130, 73};
+            if (line.Number == 11)
+                line.Points[0] = {50, 48};
         }
         return section;
     }();

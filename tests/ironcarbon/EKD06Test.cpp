@@ -148,9 +148,12 @@ TEST(CoolingSection, CutsTheMetastableLinesAt450) {
     ASSERT_EQ(section.size(), 18u);
     EXPECT_EQ(section[1].Points.front(), (TPoint{50, 450})); // Q
     EXPECT_EQ(section[7].Points[1], (TPoint{130, 73}));
+    // The line to H starts below A here, at A itself in the whole diagram.
+    EXPECT_EQ(section[10].Points.front(), (TPoint{50, 48}));
+    EXPECT_EQ(full[10].Points.front(), (TPoint{50, 42}));
     for (int i : {14, 15, 16})
         EXPECT_EQ(section[static_cast<std::size_t>(i)].Points.back().Y, 450);
-    for (int i : {0, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 17})
+    for (int i : {0, 2, 3, 4, 5, 6, 8, 9, 11, 12, 13, 17})
         EXPECT_EQ(section[static_cast<std::size_t>(i)].Points,
                   full[static_cast<std::size_t>(i)].Points);
 }
