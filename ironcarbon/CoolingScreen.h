@@ -15,6 +15,9 @@
 #include <string>
 #include <vector>
 
+// The pale yellow of the steel screens' explanatory text.
+inline constexpr TColor MemoPaleYellow = 0xAAFFFF;
+
 struct CoolingScreenData {
     const char* Caption;
     // The two frame strips, as "<Screen>.<Strip>".

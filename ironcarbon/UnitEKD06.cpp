@@ -13,7 +13,6 @@ using namespace CoolingScript;
 constexpr int AlloyX = 110; // 0.6 % carbon
 constexpr int StartY = 20;
 constexpr int FrameBottomY = 452;
-constexpr TColor MemoPaleYellow = 0xAAFFFF;
 
 // Picture slots: the first crystals, the growing austenite, the forming ferrite, the end.
 enum SlotName { A1, A2, B1, B2 };

@@ -18,7 +18,6 @@ constexpr int LineBottomY = 454;
 constexpr int CementiteX = 717;
 constexpr int EutectoidY = 395;
 constexpr int EutectoidLeftX = 130; // S
-constexpr TColor MemoPaleYellow = 0xAAFFFF;
 
 // Picture slots: the first crystals, the growing austenite (inside the diagram, left of the alloy
 // line), the cementite network, the end.

@@ -58,6 +58,16 @@ int Ticks(TTimer& timer, int n) {
     return ran;
 }
 
+void ExpectMenuItems(const TForm& form,
+                     const std::vector<std::pair<std::string, std::string>>& expected) {
+    const auto& items = form.MainMenu.Items();
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i]->Name, expected[i].first);
+        EXPECT_EQ(items[i]->Caption(), expected[i].second);
+    }
+}
+
 TForm* ActiveForm() {
     for (auto it = Application.Forms().rbegin(); it != Application.Forms().rend(); ++it)
         if ((*it)->Visible() && !(*it)->Blocked())

@@ -39,6 +39,10 @@ bool Menu(TForm& form, const std::string& caption);
 bool Key(TForm& form, int key);
 // n periods of one timer, each a tick if the timer is still enabled; returns the ticks run.
 int Ticks(TTimer& timer, int n);
+// The top-level menu items of a form, as (name, caption) pairs in display order.
+void ExpectMenuItems(const TForm& form,
+                     const std::vector<std::pair<std::string, std::string>>& expected);
+
 // The frontmost visible form that no modal form blocks: the one the learner types into (it may
 // have disabled itself while an animation runs).
 TForm* ActiveForm();

@@ -115,17 +115,11 @@ TEST_P(EKD06, OpensIdleWithTheMemoHiddenAndItsTwentyLines) {
     EXPECT_EQ(form.TimerHaupt->Interval(), 50);
     EXPECT_EQ((std::array{Unit.AbkuehlY, Unit.BildNrA, Unit.BildNrB}), (std::array{20, 0, 0}));
 
-    const auto& items = form.MainMenu.Items();
-    ASSERT_EQ(items.size(), 5u);
-    const std::pair<const char*, const char*> menu[] = {{"Ende", "&Ende"},
-                                                        {"Textjanein1", "Text ja/nein"},
-                                                        {"Start", "&Start/Abkühlung mit Regler"},
-                                                        {"Neu", "Löschen/&Neu"},
-                                                        {"ESCAPE", "ESCAPE"}};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i]->Name, menu[i].first);
-        EXPECT_EQ(items[i]->Caption(), menu[i].second);
-    }
+    harness::ExpectMenuItems(form, {{"Ende", "&Ende"},
+                                    {"Textjanein1", "Text ja/nein"},
+                                    {"Start", "&Start/Abkühlung mit Regler"},
+                                    {"Neu", "Löschen/&Neu"},
+                                    {"ESCAPE", "ESCAPE"}});
     EXPECT_EQ(form.Textjanein1->ShortCut, VK_F1);
     EXPECT_EQ(form.ESCAPE->ShortCut, VK_ESCAPE);
     EXPECT_FALSE(form.ESCAPE->Visible);

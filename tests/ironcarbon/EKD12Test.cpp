@@ -79,17 +79,11 @@ TEST_P(EKD12, OpensIdleWithItsOwnMemoAndTextItem) {
     EXPECT_TRUE(edit->tabChangesFocus());
     EXPECT_EQ((std::array{Unit.AbkuehlY, Unit.BildNrA, Unit.BildNrB}), (std::array{20, 0, 0}));
 
-    const auto& items = form.MainMenu.Items();
-    ASSERT_EQ(items.size(), 5u);
-    const std::pair<const char*, const char*> menu[] = {{"Ende", "&Ende"},
-                                                        {"Textja", "Te&xt ja/nein"},
-                                                        {"Start", "&Start/Abkühlung mit Regler"},
-                                                        {"Neu", "Löschen/&Neu"},
-                                                        {"ESCAPE", "ESCAPE"}};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i]->Name, menu[i].first);
-        EXPECT_EQ(items[i]->Caption(), menu[i].second);
-    }
+    harness::ExpectMenuItems(form, {{"Ende", "&Ende"},
+                                    {"Textja", "Te&xt ja/nein"},
+                                    {"Start", "&Start/Abkühlung mit Regler"},
+                                    {"Neu", "Löschen/&Neu"},
+                                    {"ESCAPE", "ESCAPE"}});
     EXPECT_EQ(form.Textja->ShortCut, VK_F1);
     harness::Key(form, VK_F1);
     EXPECT_TRUE(memo.Visible());

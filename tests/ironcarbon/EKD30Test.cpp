@@ -83,17 +83,11 @@ TEST_P(EKD30, TheMemoWrapsItsWordsAndTakesTabAsText) {
 }
 
 TEST_P(EKD30, ListsEscBeforeNeuAndEscCloses) {
-    const auto& items = form.MainMenu.Items();
-    ASSERT_EQ(items.size(), 5u);
-    const std::pair<const char*, const char*> menu[] = {{"Ende", "&Ende"},
-                                                        {"Textja", "&Text ja/nein"},
-                                                        {"Start", "&Start/Abkühlung mit Regler"},
-                                                        {"ESCAPE", "ESCAPE"},
-                                                        {"Neu", "Löschen/&Neu"}};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        EXPECT_EQ(items[i]->Name, menu[i].first);
-        EXPECT_EQ(items[i]->Caption(), menu[i].second);
-    }
+    harness::ExpectMenuItems(form, {{"Ende", "&Ende"},
+                                    {"Textja", "&Text ja/nein"},
+                                    {"Start", "&Start/Abkühlung mit Regler"},
+                                    {"ESCAPE", "ESCAPE"},
+                                    {"Neu", "Löschen/&Neu"}});
     EXPECT_FALSE(form.ESCAPE->Visible);
     EXPECT_EQ(form.Textja->ShortCut, VK_F1);
     Start();
