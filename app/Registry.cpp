@@ -6,6 +6,9 @@
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
+#include "ironcarbon/UnitReineisen.h"
+#include "phase/UnitAbZUTYP1.h"
+#include "phase/UnitAbZUTYP2.h"
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
@@ -33,17 +36,17 @@ void Create(Form*& instance, Variables& unit) {
 
 // The creation order of the whole program; a screen not built yet keeps its place empty.
 void CreateScreens() {
-    Create(FormHaupt, UnitDeckEKD::Unit); // 1
-    Application.CreateForm(FormMenue);    // 2
-    Create(FormAllZu, UnitAllZu::Unit);   // 3
-    Create(FormEntZu, UnitEntZu::Unit);   // 4
-    // 5 FormAbZuTyp2
-    Create(FormZuTyp1, UnitZutyp1::Unit); // 6
+    Create(FormHaupt, UnitDeckEKD::Unit);     // 1
+    Application.CreateForm(FormMenue);        // 2
+    Create(FormAllZu, UnitAllZu::Unit);       // 3
+    Create(FormEntZu, UnitEntZu::Unit);       // 4
+    Create(FormAbZuTyp2, UnitAbZUTYP2::Unit); // 5
+    Create(FormZuTyp1, UnitZutyp1::Unit);     // 6
     // 7 FormZuTyp2 … 9 FormZuTyp4
-    Create(FormZuTyp5, UnitZuTyp5::Unit); // 10
-    Create(FormZuTyp6, UnitZuTyp6::Unit); // 11
-    Create(FormAllEKD, UnitAllEKD::Unit); // 12
-    // 13 FormReineisen
+    Create(FormZuTyp5, UnitZuTyp5::Unit);       // 10
+    Create(FormZuTyp6, UnitZuTyp6::Unit);       // 11
+    Create(FormAllEKD, UnitAllEKD::Unit);       // 12
+    Create(FormReineisen, UnitReineisen::Unit); // 13
     Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
     Create(FormEKD06, UnitEKD06::Unit);         // 15
     Create(FormEKD12, UnitEKD12::Unit);         // 16
@@ -52,8 +55,9 @@ void CreateScreens() {
     // 19 FormZTAcon045 … 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
-    Create(FormZeitAb, UnitZeitab::Unit); // 32
-    // 33 FormAbZuTyp1 … 45 FormBildFe
+    Create(FormZeitAb, UnitZeitab::Unit);     // 32
+    Create(FormAbZuTyp1, UnitAbZUTYP1::Unit); // 33
+    // 34 FormEKDBilder … 45 FormBildFe
     Application.CreateForm(FormInfo);   // 46
     Create(FormFeKFZ, UnitFeKFZ::Unit); // 47
     Create(FormFeKRZ, UnitFeKRZ::Unit); // 48
@@ -65,6 +69,8 @@ void DestroyScreens() {
     FormHaupt = nullptr;
     FormMenue = nullptr;
     FormAllZu = nullptr;
+    FormAbZuTyp1 = nullptr;
+    FormAbZuTyp2 = nullptr;
     FormZuTyp1 = nullptr;
     FormZuTyp5 = nullptr;
     FormZuTyp6 = nullptr;
@@ -74,6 +80,7 @@ void DestroyScreens() {
     FormWarme = nullptr;
     FormZeitAb = nullptr;
     FormInfo = nullptr;
+    FormReineisen = nullptr;
     FormEKDGesamt = nullptr;
     FormEKD06 = nullptr;
     FormEKD12 = nullptr;

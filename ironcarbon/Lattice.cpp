@@ -43,6 +43,23 @@ long double Radians(long double degrees) {
 
 } // namespace
 
+namespace LatticeCell {
+
+void Atom(TCanvas& canvas, long double x, long double y, int r) {
+    canvas.Ellipse(Round(x - r), Round(y - r), Round(x + r), Round(y + r));
+}
+
+void BodyDiagonals(TCanvas& canvas, const Corners& corners) {
+    for (int j = 0; j < Sides; ++j) {
+        const TPoint from = corners.Bottom[j];
+        const TPoint to = corners.Top[(j + 2) % Sides];
+        canvas.MoveTo(from.X, from.Y);
+        canvas.LineTo(to.X, to.Y);
+    }
+}
+
+} // namespace LatticeCell
+
 TLatticeForm::TLatticeForm(const LatticeData& data, LatticeVariables& unit)
     : TForm(96, 13), data_(data), unit_(unit) {
     SetCaption(data.Caption);
@@ -122,7 +139,7 @@ long double TLatticeForm::CircleY(long double a) const {
 }
 
 void TLatticeForm::Atom(long double x, long double y) {
-    PaintBoxHaupt->Canvas.Ellipse(Round(x - r), Round(y - r), Round(x + r), Round(y + r));
+    LatticeCell::Atom(PaintBoxHaupt->Canvas, x, y, r);
 }
 
 void TLatticeForm::Edge(int from, int to, bool fromTop, bool toTop) {
@@ -172,9 +189,12 @@ void TLatticeForm::DrawBodyCentre() {
 }
 
 void TLatticeForm::DrawBodyDiagonals() {
-    // From each bottom corner to the opposite top corner.
-    for (int j = 1; j <= Sides; ++j)
-        Edge(j, (j + 1) % Sides + 1, false, true);
+    LatticeCell::Corners corners;
+    for (int j = 1; j <= Sides; ++j) {
+        corners.Bottom[j - 1] = {Round(EckX[j]), Round(EckY[j])};
+        corners.Top[j - 1] = {Round(EckX[j]), Round(EckY[j] - h)};
+    }
+    LatticeCell::BodyDiagonals(PaintBoxHaupt->Canvas, corners);
 }
 
 void TLatticeForm::DrawSquares() {

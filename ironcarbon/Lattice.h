@@ -12,6 +12,25 @@
 #include <optional>
 #include <vector>
 
+// The pieces every drawing of an iron cell is made of, whatever its view and size.
+namespace LatticeCell {
+
+inline constexpr int Sides = 4;
+
+// The corners of a cell's bottom and top faces, each face in order around it, so that corner j
+// of one face lies above or below corner j of the other and corner j + 2 opposite corner j.
+struct Corners {
+    std::array<TPoint, Sides> Bottom;
+    std::array<TPoint, Sides> Top;
+};
+
+// An atom: the circle of radius r about (x, y), outlined with the pen and filled with the brush.
+void Atom(TCanvas& canvas, long double x, long double y, int r);
+// The four body diagonals, each from a bottom corner to the top corner opposite it.
+void BodyDiagonals(TCanvas& canvas, const Corners& corners);
+
+} // namespace LatticeCell
+
 // The state each lattice unit keeps for the whole run.
 struct LatticeVariables {
     double FaktorX = 0;
@@ -63,7 +82,7 @@ public:
     void Stopp1Click();
 
     // Indexed 1 … 4 like the cell's vertical edges and side faces; element 0 is unused.
-    static constexpr int Sides = 4;
+    static constexpr int Sides = LatticeCell::Sides;
     std::array<long double, Sides + 1> EckWinkel{};
     std::array<long double, Sides + 1> MittenWinkel{};
     // Where the bottom corners stood at the last paint.

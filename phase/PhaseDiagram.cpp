@@ -1,5 +1,7 @@
 #include "phase/PhaseDiagram.h"
 
+#include <algorithm>
+
 namespace PhaseDiagram {
 
 void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y) {
@@ -23,21 +25,25 @@ constexpr TColor TurningStep = 256;
 constexpr TColor DarkeningBase = 905;
 constexpr TColor DarkeningStep = 2;
 
-void FieldRow(TCanvas& canvas, int y, TColor color) {
+void FieldRow(TCanvas& canvas, int left, int right, int y, TColor color) {
     canvas.Pen.Color = color;
-    canvas.MoveTo(FieldLeft, y);
-    canvas.LineTo(FieldRight, y);
+    canvas.MoveTo(left, y);
+    canvas.LineTo(right, y);
 }
 } // namespace
 
 void DrawColourField(TCanvas& canvas) {
+    DrawColourField(canvas, FieldLeft, FieldRight, FieldTop, FieldBottom);
+}
+
+void DrawColourField(TCanvas& canvas, int left, int right, int first, int last) {
     canvas.Pen.Width = 1;
-    for (int y = FieldTop; y <= FieldYellowEnd; ++y)
-        FieldRow(canvas, y, FieldYellow);
-    for (int y = FieldYellowEnd; y <= FieldRedStart; ++y)
-        FieldRow(canvas, y, TurningBase - TurningStep * y);
-    for (int y = FieldRedStart; y <= FieldBottom; ++y)
-        FieldRow(canvas, y, DarkeningBase - DarkeningStep * y);
+    for (int y = first; y <= std::min(last, FieldYellowEnd); ++y)
+        FieldRow(canvas, left, right, y, FieldYellow);
+    for (int y = std::max(first, FieldYellowEnd); y <= std::min(last, FieldRedStart); ++y)
+        FieldRow(canvas, left, right, y, TurningBase - TurningStep * y);
+    for (int y = std::max(first, FieldRedStart); y <= last; ++y)
+        FieldRow(canvas, left, right, y, DarkeningBase - DarkeningStep * y);
 }
 
 float LeverRule(int liquidusX, int alloyX, int solidusX) {

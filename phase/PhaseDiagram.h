@@ -35,6 +35,10 @@ struct Quad {
 // yellow melt in rows 20 to 70, yellow turning red in 70 to 325, then darkening red down to
 // row 370. The rows where two bands meet are drawn twice; the later colour stays.
 void DrawColourField(TCanvas& canvas);
+// The same field over other columns and rows: the rows first … last, each from x left to right
+// (end excluded). The bands change colour at rows 70 and 325 wherever the field starts and
+// ends. The pen is left in the colour of the last row.
+void DrawColourField(TCanvas& canvas, int left, int right, int first, int last);
 
 // Mass % of crystals by the lever rule, in whole percent (integer division, truncating):
 // the melt's distance from the alloy over the length of the tie line.

@@ -1,8 +1,8 @@
 #!/bin/bash
 # Starts the real program under Xvfb at 800x600 and 1024x768 and drives it with the keyboard:
 # the cover appears, "&Info" opens the information screen, Esc closes it, the menu opens from
-# "&Programm starten", each text page opens and closes, Esc leaves the menu, Esc ends the
-# program with status 0.
+# "&Programm starten", each text page and each topic screen listed below opens and closes, Esc
+# leaves the menu, Esc ends the program with status 0.
 set -u
 bin=$1
 fail() { echo "smoke: $*" >&2; exit 1; }
@@ -72,7 +72,10 @@ run_at() {
                            "alt+e Return|Allgemeines zum Eisen-Kohlenstoff-Schaubild" \
                            "alt+t Return|Zeitabhängige Phasenänderungen / Grundlagen der Wärmebehandlung von Stählen" \
                            "alt+t Down Return| ZTA/ZTU-Schaubilder" \
-                           "alt+w Return|Wärmebehandlung"; do
+                           "alt+w Return|Wärmebehandlung" \
+                           "alt+z Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand \\(schematisch\\)" \
+                           "alt+z Down Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und Unlöslichkeit im festen Zustand \\(schematisch\\)" \
+                           "alt+e Down Return|Reines Eisen: Abkühl- und Aufheizkurve"; do
             keys=${key_caption%%|*}; caption=${key_caption#*|}
             # shellcheck disable=SC2086
             press "$menu" $keys

@@ -5,6 +5,9 @@
 #include "ironcarbon/UnitEKD12.h"
 #include "ironcarbon/UnitEKD30.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
+#include "ironcarbon/UnitReineisen.h"
+#include "phase/UnitAbZUTYP1.h"
+#include "phase/UnitAbZUTYP2.h"
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
@@ -60,11 +63,11 @@ const std::vector<TopicMenu>& TopicMenus() {
          {{"AllgemeinesZU", "Allgemeines zu Zustandsschaubildern", SCREEN(FormAllZu)},
           {"AllgemeineszumAufstellen1", "Allgemeines zur Entstehung ", SCREEN(FormEntZu)},
           {"AbTyp1", "Entstehung: Vollkommene Löslichkeit im flüssigen und festen Zustand ",
-           nullptr},
+           SCREEN(FormAbZuTyp1)},
           {"AbTyp2",
            "Entstehung: Vollkommene Löslichkeit im flüssigen und vollkommene Unlöslichkeit im "
            "festen Zustand ",
-           nullptr},
+           SCREEN(FormAbZuTyp2)},
           {"Typ1", "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ",
            SCREEN(FormZuTyp1)},
           {"Typ2",
@@ -77,7 +80,7 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", SCREEN(FormZuTyp6)}}},
         {"Zustandsschaubild &Eisen-Kohlenstoff",
          {{"AllgemeinesEKD", "Allgemeines", SCREEN(FormAllEKD)},
-          {"Reineisen", "Reineisen", nullptr},
+          {"Reineisen", "Reineisen", SCREEN(FormReineisen)},
           {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)",
            SCREEN(FormEKDGesamt)},
           {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
@@ -115,10 +118,10 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),  SCREEN(FormEntZu),  SCREEN(FormZuTyp1),    SCREEN(FormZuTyp5),
-        SCREEN(FormZuTyp6), SCREEN(FormAllEKD), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
-        SCREEN(FormEKD12),  SCREEN(FormEKD30),  SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU),
-        SCREEN(FormWarme),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),
+        SCREEN(FormReineisen), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),
+        SCREEN(FormEKD30),     SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
 }

@@ -69,13 +69,18 @@ TEST_P(Menu, ListsEveryCommandWithItsCaptionInDisplayOrder) {
 }
 
 TEST_P(Menu, CommandsOfScreensNotInTheProgramYetAreGreyedOut) {
+    std::string missing;
     for (const auto& menuOfTopics : UnitMenue::TopicMenus())
         for (const auto& command : menuOfTopics.Commands) {
             TMenuItem* item = menu.MainMenu.Find(command.Caption);
             ASSERT_NE(item, nullptr);
             EXPECT_EQ(item->Enabled(), command.Screen != nullptr) << command.Caption;
+            if (!command.Screen && missing.empty())
+                missing = command.Caption;
         }
-    EXPECT_FALSE(harness::Menu(menu, "Reineisen"));
+    if (missing.empty())
+        return; // every screen is built
+    EXPECT_FALSE(harness::Menu(menu, missing));
     EXPECT_EQ(harness::ActiveForm(), FormMenue);
 }
 
