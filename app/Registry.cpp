@@ -12,6 +12,7 @@
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
+#include "phase/UnitZutyp2.h"
 #include "platform/Application.h"
 #include "shell/UnitALLZTAZTU.h"
 #include "shell/UnitAllEKD.h"
@@ -42,7 +43,8 @@ void CreateScreens() {
     Create(FormEntZu, UnitEntZu::Unit);       // 4
     Create(FormAbZuTyp2, UnitAbZUTYP2::Unit); // 5
     Create(FormZuTyp1, UnitZutyp1::Unit);     // 6
-    // 7 FormZuTyp2 … 9 FormZuTyp4
+    Create(FormZuTyp2, UnitZutyp2::Unit);     // 7
+    // 8 FormZuTyp3, 9 FormZuTyp4
     Create(FormZuTyp5, UnitZuTyp5::Unit);       // 10
     Create(FormZuTyp6, UnitZuTyp6::Unit);       // 11
     Create(FormAllEKD, UnitAllEKD::Unit);       // 12
@@ -72,6 +74,7 @@ void DestroyScreens() {
     FormAbZuTyp1 = nullptr;
     FormAbZuTyp2 = nullptr;
     FormZuTyp1 = nullptr;
+    FormZuTyp2 = nullptr;
     FormZuTyp5 = nullptr;
     FormZuTyp6 = nullptr;
     FormEntZu = nullptr;

@@ -4,10 +4,32 @@
 
 namespace PhaseDiagram {
 
+void Write(TCanvas& canvas, const Label& label) {
+    canvas.TextOut(label.X, label.Y, label.Text);
+}
+
+void Write(TCanvas& canvas, std::span<const Label> labels) {
+    for (const Label& label : labels)
+        Write(canvas, label);
+}
+
+void Line(TCanvas& canvas, int x1, int y1, int x2, int y2) {
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
+}
+
+void Line(TCanvas& canvas, const Segment& segment) {
+    Line(canvas, segment.From.X, segment.From.Y, segment.To.X, segment.To.Y);
+}
+
 void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y) {
     canvas.MoveTo(from.X, from.Y);
     for (int x = first; x <= last; ++x)
         canvas.LineTo(x, CurveRow(y(x)));
+}
+
+void DrawCurve(TCanvas& canvas, const CurvePiece& piece) {
+    DrawCurve(canvas, piece.Start, piece.First, piece.Last, piece.Row);
 }
 
 namespace {
@@ -30,6 +52,16 @@ void FieldRow(TCanvas& canvas, int left, int right, int y, TColor color) {
     canvas.MoveTo(left, y);
     canvas.LineTo(right, y);
 }
+
+// The lever's arms hang down this far; the masses are triangles this high and twice this wide.
+constexpr int ArmDrop = 16;
+constexpr int MassHeight = 10;
+constexpr int MassHalfWidth = 3;
+constexpr int VerticalTop = 20;
+constexpr int VerticalAboveBottom = 122;
+constexpr int IllustrationPenWidth = 2;
+constexpr TColor DarkBlue = 0x000080;
+constexpr TColor Orange = 0x0080FF;
 } // namespace
 
 void DrawColourField(TCanvas& canvas) {
@@ -46,12 +78,46 @@ void DrawColourField(TCanvas& canvas, int left, int right, int first, int last) 
         FieldRow(canvas, left, right, y, DarkeningBase - DarkeningStep * y);
 }
 
-float LeverRule(int liquidusX, int alloyX, int solidusX) {
-    const int tieLine = liquidusX - solidusX;
-    // A tie line of no length has no lever; the animation never asks for one.
+float LeverRule(int liquidusX, int alloyX, int solidX) {
+    const int tieLine = liquidusX - solidX;
+    // A tie line of no length has no lever; the animations never ask for one.
     if (tieLine == 0)
         return 0;
     return static_cast<float>(((liquidusX - alloyX) * 100) / tieLine);
+}
+
+void DrawLeverStrip(TCanvas& canvas, const LeverStrip& strip) {
+    canvas.Pen.Color = clWhite;
+    canvas.Font.Color = clWhite;
+    canvas.Rectangle(strip.Box);
+    Write(canvas, strip.Masses);
+    Line(canvas, strip.MassLine);
+    Write(canvas, strip.Ratio);
+    Line(canvas, strip.RatioLine);
+    Write(canvas, strip.BoxLabels);
+}
+
+void DrawLeverIllustration(TCanvas& canvas, int surfaceHeight, const LeverIllustration& lever) {
+    canvas.Pen.Color = clWhite;
+    canvas.Pen.Width = IllustrationPenWidth;
+    canvas.Font.Color = clWhite;
+    Line(canvas, lever.AlloyX, VerticalTop, lever.AlloyX, surfaceHeight - VerticalAboveBottom);
+    const int armEnd = lever.LeverY + ArmDrop;
+    Line(canvas, lever.LeftX, lever.LeverY, lever.RightX, lever.LeverY);
+    Line(canvas, lever.LeftX, lever.LeverY, lever.LeftX, armEnd);
+    Line(canvas, lever.RightX, lever.LeverY, lever.RightX, armEnd);
+    // The masses in whatever colour the brush has now.
+    for (const int x : {lever.LeftX, lever.RightX})
+        canvas.Polygon({{x, armEnd},
+                        {x - MassHalfWidth, armEnd - MassHeight},
+                        {x + MassHalfWidth, armEnd - MassHeight}});
+    canvas.Brush.Color = DarkBlue;
+    Write(canvas, lever.Crystals);
+    Write(canvas, lever.ArmX);
+    canvas.Font.Color = clBlack;
+    canvas.Brush.Color = Orange;
+    Write(canvas, lever.Melt);
+    Write(canvas, lever.ArmY);
 }
 
 void ArrowHead(TCanvas& canvas, TPoint tip, TPoint left, TPoint right, TColor fill) {

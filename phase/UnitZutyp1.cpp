@@ -1,6 +1,5 @@
 #include "phase/UnitZutyp1.h"
 
-#include "assets/Assets.h"
 #include "phase/PhaseDiagram.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -37,8 +36,7 @@ namespace {
 constexpr TColor DiagramGold = 0x00D2FF;
 constexpr TColor Yellow = 0x00FFFF;
 constexpr TColor MemoYellow = 0x80FFFF;
-constexpr TColor DarkBlue = 0x000080;
-constexpr TColor Orange = 0x0080FF;
+constexpr int FrameSide = 100;
 
 // The diagram frame inside the surfaces.
 constexpr TRect Field{20, 20, 480, 370};
@@ -68,11 +66,7 @@ constexpr int HintFontHeight = -15;
 constexpr int SymbolHeight = 14;
 constexpr int MemoFontDesignHeight = 16;
 
-struct Label {
-    int X;
-    int Y;
-    const char* Text;
-};
+using PhaseDiagram::Label;
 
 const Label DiagramTexts[] = {
     {300, 75, "Schmelze"},    {321, 175, "Schmelze"}, {370, 150, "Liquiduslinie"},
@@ -84,10 +78,21 @@ const Label DiagramTexts[] = {
 const Label SymbolTexts[] = {{347, 190, "+ a - MK"}, {40, 250, "a- MK"}};
 
 // The lever strip: the mass fraction X/Y with its two fraction lines, and the labels of the
-// two edit boxes.
-const Label LeverMasses[] = {{20, 450, "Masse MK"}, {20, 470, "Masse Schm."}};
-const Label LeverRatio[] = {{100, 457, "="}, {120, 450, "X"}, {120, 470, "Y"}};
-const Label LeverBoxes[] = {{182, 463, "m MK /%"}, {335, 463, "m Schm./%"}};
+// two edit boxes. The box spans the diagram's width from row 445 down.
+PhaseDiagram::LeverStrip LeverTexts(int width, int height) {
+    return {{0, 445, width, height},  {{20, 450, "Masse MK"}, {20, 470, "Masse Schm."}},
+            {{15, 467}, {90, 467}},   {{100, 457, "="}, {120, 450, "X"}, {120, 470, "Y"}},
+            {{115, 467}, {145, 467}}, {{182, 463, "m MK /%"}, {335, 463, "m Schm./%"}}};
+}
+
+const PhaseDiagram::LeverIllustration Lever{.AlloyX = 198,
+                                            .LeverY = 104,
+                                            .LeftX = 122,
+                                            .RightX = 230,
+                                            .Crystals = {110, 126, " m(MK) "},
+                                            .ArmX = {207, 107, "X"},
+                                            .Melt = {215, 126, "m(Schm.)"},
+                                            .ArmY = {167, 107, "Y"}};
 
 const Label LiquidusTexts[] = {{3, 92, "T"},
                                {8, 100, " 1"},
@@ -130,14 +135,8 @@ const std::vector<std::string> Explanation{
     " (A = 60%, B = 40%).",
 };
 
-void Write(TCanvas& canvas, const Label& label) {
-    canvas.TextOut(label.X, label.Y, label.Text);
-}
-
-void Line(TCanvas& canvas, int x1, int y1, int x2, int y2) {
-    canvas.MoveTo(x1, y1);
-    canvas.LineTo(x2, y2);
-}
+using PhaseDiagram::Line;
+using PhaseDiagram::Write;
 
 } // namespace
 } // namespace UnitZutyp1
@@ -189,9 +188,7 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
 
     TimerHaupt = new TTimer(this, 100, false);
     TimerHaupt->OnTimer = [this] { TimerHauptTimer(); };
-    ImageListMkBildung = new TImageList(this, 100, 100);
-    for (TPixels& frame : Assets::Strip("ZuTyp1.MkBildung"))
-        ImageListMkBildung->Add(std::move(frame));
+    ImageListMkBildung = new TFrameStrip(this, "ZuTyp1.MkBildung", FrameSide, FrameSide);
 
     Ende = MainMenu.Add("Ende", "&Ende", [this] { EndeClick(); });
     StartStop = MainMenu.Add("StartStop", "&Start/Stop", [this] { StartStopClick(); });
@@ -243,6 +240,11 @@ void TFormZuTyp1::FormCreate() {
     ScreenFrame::WriteLines(*MemoErlaeuterung, Explanation);
 }
 
+// A closed screen keeps no decoded frames; the next frame drawn decodes them again.
+void TFormZuTyp1::FormClose() {
+    ImageListMkBildung->Release();
+}
+
 void TFormZuTyp1::FormPaint() {
     ScreenFrame::DrawBackdrop(*this, PaintBoxHilfslinien->Color(), {20, 22, 1000, 650});
 }
@@ -261,12 +263,10 @@ void TFormZuTyp1::PaintBoxHauptPaint() {
     c.Pen.Width = 2;
     c.Brush.Style = bsClear;
     c.Font.Color = clBlack;
-    for (const Label& label : DiagramTexts)
-        Write(c, label);
+    Write(c, DiagramTexts);
     c.Font.Name = "Symbol";
     c.Font.Height = SymbolHeight;
-    for (const Label& label : SymbolTexts)
-        Write(c, label);
+    Write(c, SymbolTexts);
 
     c.Pen.Color = clSilver;
     c.Pen.Width = 2;
@@ -275,39 +275,12 @@ void TFormZuTyp1::PaintBoxHauptPaint() {
 }
 
 void TFormZuTyp1::PaintBoxHebelPaint() {
-    TCanvas& c = PaintBoxHebel->Canvas;
-    c.Pen.Color = clWhite;
-    c.Font.Color = clWhite;
-    c.Rectangle(0, 445, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
-    for (const Label& label : LeverMasses)
-        Write(c, label);
-    Line(c, 15, 467, 90, 467);
-    for (const Label& label : LeverRatio)
-        Write(c, label);
-    Line(c, 115, 467, 145, 467);
-    for (const Label& label : LeverBoxes)
-        Write(c, label);
+    PhaseDiagram::DrawLeverStrip(PaintBoxHebel->Canvas,
+                                 LeverTexts(PaintBoxHaupt->Width(), PaintBoxHaupt->Height()));
 }
 
 void TFormZuTyp1::PaintBoxHandClick() {
-    TCanvas& c = PaintBoxHebel->Canvas;
-    c.Pen.Color = clWhite;
-    c.Pen.Width = 2;
-    c.Font.Color = clWhite;
-    Line(c, Unit.LegierungX, 20, Unit.LegierungX, PaintBoxHebel->Height() - 122);
-    Line(c, 122, 104, 230, 104);
-    Line(c, 122, 104, 122, 120);
-    Line(c, 230, 104, 230, 120);
-    // The lever's ends in whatever colour the brush has now.
-    c.Polygon({{122, 120}, {119, 110}, {125, 110}});
-    c.Polygon({{230, 120}, {227, 110}, {233, 110}});
-    c.Brush.Color = DarkBlue;
-    c.TextOut(110, 126, " m(MK) ");
-    c.TextOut(207, 107, "X");
-    c.Font.Color = clBlack;
-    c.Brush.Color = Orange;
-    c.TextOut(215, 126, "m(Schm.)");
-    c.TextOut(167, 107, "Y");
+    PhaseDiagram::DrawLeverIllustration(PaintBoxHebel->Canvas, PaintBoxHebel->Height(), Lever);
 }
 
 void TFormZuTyp1::ToggleRun() {
@@ -425,8 +398,7 @@ void TFormZuTyp1::LiquidusReached() {
     Line(h, Unit.LegierungX, LiquidusRow + 2, Unit.LegierungX, AuxiliaryBottom);
     Line(h, FirstSolidusX, LiquidusRow, Field.Left, LiquidusRow);
     c.Brush.Style = bsClear;
-    for (const Label& label : LiquidusTexts)
-        Write(c, label);
+    Write(c, LiquidusTexts);
     c.Brush.Color = Yellow;
     c.Font.Color = PaintBoxHaupt->Font().Color;
     c.TextOut(Unit.BildX - 23, Unit.BildY + 105, "SCHMELZE + ALPHA-MK");
@@ -482,8 +454,7 @@ void TFormZuTyp1::SolidusReached() {
     DrawGrownCurves(Unit.LegierungX, FinalLiquidusX);
     c.Brush.Color = Yellow;
     c.Brush.Style = bsClear;
-    for (const Label& label : SolidusTexts)
-        Write(c, label);
+    Write(c, SolidusTexts);
     PhaseDiagram::ArrowHead(c, {149, 120}, {137, 118}, {141, 112}, clRed);
     PhaseDiagram::ArrowHead(c, {269, 120}, {257, 118}, {261, 112}, clRed);
 }

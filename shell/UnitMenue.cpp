@@ -11,6 +11,7 @@
 #include "phase/UnitZuTyp5.h"
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
+#include "phase/UnitZutyp2.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
 #include "shell/ScreenFrame.h"
@@ -73,7 +74,7 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"Typ2",
            "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen "
            "Zustand (\"Typ 2\")",
-           nullptr},
+           SCREEN(FormZuTyp2)},
           {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")", nullptr},
           {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")", nullptr},
           {"Typ5", "System intermediäre Phase (\"Typ 5\")", SCREEN(FormZuTyp5)},
@@ -118,10 +119,11 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),
-        SCREEN(FormReineisen), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),
-        SCREEN(FormEKD30),     SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1), SCREEN(FormZuTyp2),    SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),
+        SCREEN(FormAllEKD), SCREEN(FormReineisen), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
+        SCREEN(FormEKD12),  SCREEN(FormEKD30),     SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU),
+        SCREEN(FormWarme),
     };
     return screens;
 }

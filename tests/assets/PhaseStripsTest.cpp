@@ -1,0 +1,257 @@
+// The frame strips of the eutectic and peritectic diagrams: their sizes and colour code, growth
+// that only adds, crystals in the shares the screens' lever rule gives at the same rows, and
+// pictures that are crystals and lamellae, not noise.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <numeric>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "assets/Assets.h"
+#include "phase/PhaseDiagram.h"
+#include "phase/UnitZutyp2.h"
+
+namespace {
+
+constexpr std::uint32_t Melt = 0xFFFF0000u;
+constexpr std::uint32_t Alpha = 0xFFFFFFFFu;
+constexpr std::uint32_t Beta = 0xFF000000u;
+constexpr std::uint32_t Grey = 0xFF808080u;
+constexpr int Side = 80;
+// The drawing surfaces of types 3 and 4 show the top 75 rows of a frame.
+constexpr int ShownRows = 75;
+// How far a frame's share of a phase may lie from the lever rule's.
+constexpr double LeverTolerance = 0.03;
+
+struct StripPlan {
+    const char* Name;
+    int Frames;
+    int Rows; // the rows the screen shows
+};
+const StripPlan Strips[] = {
+    {"ZuTyp2.Unter", 21, Side},   {"ZuTyp2.Eu", 2, Side},       {"ZuTyp2.Ueber", 19, Side},
+    {"ZuTyp3.L1", 16, ShownRows}, {"ZuTyp3.L2", 30, ShownRows}, {"ZuTyp3.L3", 2, ShownRows},
+    {"ZuTyp3.L4", 22, ShownRows}, {"ZuTyp4.L1", 21, ShownRows}, {"ZuTyp4.L2", 16, ShownRows},
+    {"ZuTyp4.L3", 12, ShownRows}, {"ZuTyp4.AinB", 17, Side},
+};
+
+const std::vector<TPixels>& Frames(const std::string& name) {
+    static std::map<std::string, std::vector<TPixels>> cache;
+    auto it = cache.find(name);
+    if (it == cache.end())
+        it = cache.emplace(name, Assets::Strip(name)).first;
+    return it->second;
+}
+
+int RowsOf(const std::string& name) {
+    for (const StripPlan& s : Strips)
+        if (name == s.Name)
+            return s.Rows;
+    return Side;
+}
+
+// The share of the shown rows that has the colour.
+double Share(const std::string& strip, int frame, std::uint32_t colour) {
+    const TPixels& f = Frames(strip).at(static_cast<std::size_t>(frame));
+    const int rows = RowsOf(strip);
+    int n = 0;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < f.Width; ++x)
+            n += f.at(x, y) == colour;
+    return static_cast<double>(n) / (static_cast<double>(rows) * f.Width);
+}
+
+// Sizes of the 4-connected areas of one colour.
+std::vector<int> Areas(const TPixels& f, std::uint32_t colour) {
+    std::vector<bool> seen(f.Data.size());
+    std::vector<int> areas;
+    for (int start = 0; start < static_cast<int>(f.Data.size()); ++start) {
+        if (seen[start] || f.Data[start] != colour)
+            continue;
+        int area = 0;
+        std::vector<int> stack{start};
+        seen[start] = true;
+        while (!stack.empty()) {
+            const int i = stack.back();
+            stack.pop_back();
+            ++area;
+            const int x = i % f.Width;
+            const int y = i / f.Width;
+            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+                const int nx = x + dx;
+                const int ny = y + dy;
+                const int n = ny * f.Width + nx;
+                if (nx >= 0 && ny >= 0 && nx < f.Width && ny < f.Height && !seen[n] &&
+                    f.Data[n] == colour) {
+                    seen[n] = true;
+                    stack.push_back(n);
+                }
+            }
+        }
+        areas.push_back(area);
+    }
+    return areas;
+}
+
+// Neighbour pairs where the colour meets another one: the length of its outline in the frame.
+int OutlineLength(const TPixels& f, std::uint32_t colour) {
+    int length = 0;
+    for (int y = 0; y < f.Height; ++y)
+        for (int x = 0; x < f.Width; ++x) {
+            const bool in = f.at(x, y) == colour;
+            length += x + 1 < f.Width && in != (f.at(x + 1, y) == colour);
+            length += y + 1 < f.Height && in != (f.at(x, y + 1) == colour);
+        }
+    return length;
+}
+
+// Rounded crystals, not noise: the outline of the colour's areas is at most a little longer than
+// that of as many circles of the same areas (pixel stairs make a circle's outline 4/π as long).
+bool Rounded(const TPixels& f, std::uint32_t colour) {
+    constexpr double Raggedness = 1.5;
+    double circles = 0;
+    for (const int a : Areas(f, colour))
+        circles += 2 * std::sqrt(std::numbers::pi * a) * 4 / std::numbers::pi;
+    return OutlineLength(f, colour) <= Raggedness * circles;
+}
+
+// The pixels where a colour in one frame has become another in the next.
+int Turned(const TPixels& from, const TPixels& to, std::uint32_t was, std::uint32_t is) {
+    int n = 0;
+    for (std::size_t i = 0; i < from.Data.size(); ++i)
+        n += from.Data[i] == was && to.Data[i] == is;
+    return n;
+}
+
+class PhaseStrip : public testing::TestWithParam<StripPlan> {};
+
+TEST_P(PhaseStrip, HasItsFramesOfEightyPixelsInTheColourCode) {
+    const StripPlan& plan = GetParam();
+    const std::vector<TPixels>& frames = Frames(plan.Name);
+    ASSERT_EQ(frames.size(), static_cast<std::size_t>(plan.Frames));
+    const std::set<std::uint32_t> code{Melt, Alpha, Beta, Grey};
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        ASSERT_EQ((std::array{frames[i].Width, frames[i].Height}), (std::array{Side, Side}));
+        const std::set<std::uint32_t> colours(frames[i].Data.begin(), frames[i].Data.end());
+        EXPECT_TRUE(std::includes(code.begin(), code.end(), colours.begin(), colours.end()))
+            << plan.Name << " frame " << i;
+    }
+}
+
+// Melt becomes solid and never the other way round: no frame has melt where the one before it
+// had a solid phase. The inset starts with crystals already in the melt; the others with melt.
+TEST_P(PhaseStrip, SolidNeverTurnsBackToMelt) {
+    const StripPlan& plan = GetParam();
+    const std::vector<TPixels>& frames = Frames(plan.Name);
+    if (std::string(plan.Name) != "ZuTyp4.AinB") {
+        EXPECT_EQ(Share(plan.Name, 0, Melt), 1.0) << "frame 0 is all melt";
+    }
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i)
+        for (std::uint32_t solid : {Alpha, Beta, Grey})
+            EXPECT_EQ(Turned(frames[i], frames[i + 1], solid, Melt), 0)
+                << plan.Name << " frame " << i + 1;
+    EXPECT_EQ(Share(plan.Name, plan.Frames - 1, Melt), 0.0) << "no melt at the end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Strips, PhaseStrip, testing::ValuesIn(Strips),
+                         [](const testing::TestParamInfo<StripPlan>& info) {
+                             std::string name = info.param.Name;
+                             name.erase(std::remove(name.begin(), name.end(), '.'), name.end());
+                             return name;
+                         });
+
+// A run of frames in which crystals of one colour only grow: every crystal pixel stays.
+void ExpectGrowth(const std::string& strip, int first, int last, std::uint32_t crystal) {
+    const std::vector<TPixels>& frames = Frames(strip);
+    for (int i = first; i < last; ++i)
+        EXPECT_EQ(Turned(frames[i], frames[i + 1], crystal, Melt) +
+                      Turned(frames[i], frames[i + 1], crystal, crystal == Alpha ? Beta : Alpha),
+                  0)
+            << strip << " frame " << i + 1;
+}
+
+// The lever rule of a tie line from the crystals' end to the melt's, as a share.
+double Lever(int liquidusX, int alloyX, int solidX) {
+    return static_cast<double>(liquidusX - alloyX) / (liquidusX - solidX);
+}
+
+TEST(Type2Strips, PrimaryCrystalsFollowTheLeverBoxesRowByRow) {
+    using namespace UnitZutyp2;
+    struct Run {
+        const char* Strip;
+        std::uint32_t Crystal;
+        std::span<const TieRow> Rows;
+        int AlloyX;
+        int PureX;
+    };
+    for (const Run& run : {Run{"ZuTyp2.Unter", Alpha, UnterRows, 204, 20},
+                           Run{"ZuTyp2.Ueber", Beta, UeberRows, 388, 480}}) {
+        const int last = static_cast<int>(run.Rows.size());
+        ExpectGrowth(run.Strip, 0, last, run.Crystal);
+        // Frame 1 at the liquidus, 0 %: the first nuclei, a few pixels.
+        EXPECT_GT(Share(run.Strip, 1, run.Crystal), 0.0);
+        EXPECT_LT(Share(run.Strip, 1, run.Crystal), 0.01);
+        for (int row = 1; row < last; ++row) {
+            const TieRow& r = run.Rows[static_cast<std::size_t>(row)];
+            // What the lever box shows while the frame of this row is up.
+            const double shown = PhaseDiagram::LeverRule(r.Xl, run.AlloyX, run.PureX) / 100;
+            EXPECT_NEAR(Share(run.Strip, row + 1, run.Crystal), shown, LeverTolerance)
+                << run.Strip << " row " << r.K;
+            EXPECT_TRUE(Rounded(Frames(run.Strip)[row + 1], run.Crystal))
+                << run.Strip << " row " << r.K;
+        }
+    }
+}
+
+// At the eutectic line the melt left turns into eutectic of pure A and pure B in the proportions
+// of C (60 % B): the black share is 60 % of what was melt, and the primary crystals stay.
+TEST(Type2Strips, TheLastMeltBecomesEutecticOfSixtyPercentB) {
+    constexpr double EutecticB = (296.0 - 20) / (480 - 20);
+    struct End {
+        const char* Strip;
+        int Frame;
+        std::uint32_t Crystal;
+        double Primary; // what the box shows at the eutectic line
+    };
+    for (const End& e :
+         {End{"ZuTyp2.Unter", 20, Alpha, 0.33}, End{"ZuTyp2.Ueber", 18, Beta, 0.50}}) {
+        const double black = e.Crystal == Beta ? e.Primary + (1 - e.Primary) * EutecticB
+                                               : (1 - e.Primary) * EutecticB;
+        EXPECT_NEAR(Share(e.Strip, e.Frame, Beta), black, LeverTolerance) << e.Strip;
+        ExpectGrowth(e.Strip, e.Frame - 1, e.Frame, e.Crystal);
+    }
+    EXPECT_NEAR(Share("ZuTyp2.Eu", 1, Beta), EutecticB, LeverTolerance);
+}
+
+// A fine lamellar eutectic: along a row the colour changes every few pixels, and the stripes are
+// long, not specks.
+TEST(Type2Strips, TheEutecticIsFineLamellae) {
+    for (const char* strip : {"ZuTyp2.Eu", "ZuTyp3.L3"}) {
+        const TPixels& f = Frames(strip).back();
+        int changes = 0;
+        for (int y = 0; y < Side; ++y)
+            for (int x = 0; x + 1 < Side; ++x)
+                changes += f.at(x, y) != f.at(x + 1, y);
+        const double runLength = static_cast<double>(Side * (Side - 1)) / (changes + 1);
+        EXPECT_GT(runLength, 1.2) << strip;
+        EXPECT_LT(runLength, 4.0) << strip;
+        for (std::uint32_t colour : {Alpha, Beta}) {
+            const std::vector<int> stripes = Areas(f, colour);
+            EXPECT_EQ(std::count_if(stripes.begin(), stripes.end(), [](int a) { return a < 3; }), 0)
+                << strip;
+            const double mean =
+                static_cast<double>(std::accumulate(stripes.begin(), stripes.end(), 0)) /
+                static_cast<double>(stripes.size());
+            EXPECT_GT(mean, 10.0) << strip; // lamellae, tens of pixels long
+        }
+    }
+}
+
+} // namespace
