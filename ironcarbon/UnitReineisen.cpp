@@ -18,6 +18,8 @@ Variables Unit;
 namespace {
 
 using PhaseDiagram::Quad;
+using SegmentChain::After;
+using SegmentChain::Flat;
 using SegmentChain::Test;
 
 // The window as stored: at 120 pixels per inch with a text height of 16.
@@ -52,7 +54,7 @@ constexpr int DiagramPenWidth = 2;
 constexpr TRect Field{20, 20, 450, 370};
 constexpr int FirstFieldRow = 21;
 
-// The last piece's position once a curve has been drawn to its end.
+// A curve counts as drawn once its last piece has got this far.
 constexpr int CoolingLast = 150;
 constexpr int HeatingLast = 438;
 // What "&Neu" puts there, so that neither curve counts as drawn.
@@ -67,22 +69,9 @@ std::span<float> Pieces(Positions& p) {
 
 constexpr int CurvePenWidth = 3;
 
-constexpr Quad Flat(int row) {
-    return {0, 0, static_cast<long double>(row)};
-}
-// The first piece runs while its test holds, every later one while the piece before it rests
-// at the given end.
-SegmentChain::Piece After(TColor pen, int end, Quad row) {
-    return {pen, {Test::Equal, end}, row};
-}
-
 // --- guide lines and names -------------------------------------------------------------------
 
-struct Caption {
-    int X;
-    int Y;
-    const char* Text;
-};
+using Caption = PhaseDiagram::Label;
 struct Captions {
     TColor Font;
     TColor Brush;
@@ -165,8 +154,7 @@ void DrawLabels(TCanvas& c, std::span<const Label> labels, const Positions& x, T
         for (const Captions& group : label.Groups) {
             c.Font.Color = group.Font;
             c.Brush.Color = group.Brush;
-            for (const Caption& t : group.Texts)
-                c.TextOut(t.X, t.Y, t.Text);
+            PhaseDiagram::Write(c, group.Texts);
         }
     }
 }

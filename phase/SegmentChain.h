@@ -44,6 +44,15 @@ struct Chain {
     bool FirstRowBeforeStep = false;
 };
 
+// An arrest: a piece that stays on one row.
+constexpr PhaseDiagram::Quad Flat(int row) {
+    return {0, 0, static_cast<long double>(row)};
+}
+// A piece after the first: it runs while the piece before it rests exactly at `end`.
+inline Piece After(TColor pen, int end, PhaseDiagram::Quad row) {
+    return {pen, {Test::Equal, end}, row};
+}
+
 // One tick on the chain's positions, one per piece in order: every piece sets its pen, and each
 // whose test holds steps its position by one and draws a line from wherever the canvas's pen
 // stands to its new point, the row stored as a single-precision real and then rounded. Returns

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 using namespace ThermalAnalysis;
+using PhaseDiagram::Line;
+using PhaseDiagram::Write;
 
 namespace {
 
@@ -36,10 +38,10 @@ constexpr int NameRow = 25;
 constexpr TPoint TimeAxisEnd{415, 350};
 constexpr TPoint TemperatureAxisEnd{5, 20};
 constexpr TPoint AxisOrigin{5, 350};
-constexpr Text TimeLabel{380, 355, "Zeit"};
-constexpr Text TemperatureLabel{10, 5, "Temperatur"};
-constexpr Text CurveNames[] = {{10, NameRow, "A"},   {70, NameRow, "L1"},  {130, NameRow, "L2"},
-                               {190, NameRow, "L3"}, {250, NameRow, "L4"}, {310, NameRow, "B"}};
+constexpr Label TimeLabel{380, 355, "Zeit"};
+constexpr Label TemperatureLabel{10, 5, "Temperatur"};
+constexpr Label CurveNames[] = {{10, NameRow, "A"},   {70, NameRow, "L1"},  {130, NameRow, "L2"},
+                                {190, NameRow, "L3"}, {250, NameRow, "L4"}, {310, NameRow, "B"}};
 
 // The concentration axis with its six alloy verticals, 0 to 100 % B.
 constexpr int ConcentrationLeft = 450;
@@ -47,11 +49,11 @@ constexpr int ConcentrationRight = 750;
 constexpr int AlloySpacing = 60;
 constexpr int AlloyTop = 40;
 constexpr int ScaleRow = 355;
-constexpr Text Scale[] = {{440, ScaleRow, "  0 % B"}, {500, ScaleRow, " 20"},
-                          {560, ScaleRow, " 40"},     {620, ScaleRow, " 60"},
-                          {680, ScaleRow, " 80"},     {720, ScaleRow, "100 %"}};
-constexpr Text AlloyNames[] = {{445, NameRow, "A"},  {505, NameRow, "L1"}, {565, NameRow, "L2"},
-                               {625, NameRow, "L3"}, {685, NameRow, "L4"}, {745, NameRow, "B"}};
+constexpr Label Scale[] = {{440, ScaleRow, "  0 % B"}, {500, ScaleRow, " 20"},
+                           {560, ScaleRow, " 40"},     {620, ScaleRow, " 60"},
+                           {680, ScaleRow, " 80"},     {720, ScaleRow, "100 %"}};
+constexpr Label AlloyNames[] = {{445, NameRow, "A"},  {505, NameRow, "L1"}, {565, NameRow, "L2"},
+                                {625, NameRow, "L3"}, {685, NameRow, "L4"}, {745, NameRow, "B"}};
 constexpr int ConcentrationNameX = 550;
 constexpr int ComponentAX = 445;
 constexpr int ComponentBX = 745;
@@ -64,25 +66,23 @@ constexpr TPoint EndFrame[] = {{449, 351}, {751, 351}, {751, 59}, {449, 59}, {44
 constexpr int EndFrameWidth = 5;
 constexpr int EndDotPenWidth = 2;
 
-void Line(TCanvas& c, int x1, int y1, int x2, int y2) {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
-}
-
-void Write(TCanvas& c, const Text& t) {
-    c.TextOut(t.X, t.Y, t.Caption);
-}
-
-void Write(TCanvas& c, std::span<const Text> texts) {
-    for (const Text& t : texts)
-        Write(c, t);
-}
-
 void Place(TControl& control, const Bounds& b) {
     control.SetBounds(b.Left, b.Top, b.Width, b.Height);
 }
 
 } // namespace
+
+namespace ThermalAnalysis {
+
+SegmentChain::Piece Until(int end, PhaseDiagram::Quad row) {
+    return {clBlack, {SegmentChain::Test::Below, end}, row};
+}
+
+SegmentChain::Piece After(int end, PhaseDiagram::Quad row) {
+    return SegmentChain::After(clBlack, end, row);
+}
+
+} // namespace ThermalAnalysis
 
 TThermalAnalysisForm::TThermalAnalysisForm(const Data& data, State state)
     : TForm(DesignPixelsPerInch, data.DesignTextHeight), data_(data), state_(state) {

@@ -28,6 +28,11 @@ struct State {
     std::span<int> ProjektionX;
 };
 
+// The pieces of a cooling curve, drawn in black: the first runs until its position reaches the
+// first kink or arrest, each later one while the piece before it rests at its end.
+SegmentChain::Piece Until(int end, PhaseDiagram::Quad row);
+SegmentChain::Piece After(int end, PhaseDiagram::Quad row);
+
 struct Curve {
     // Where the pen is put before the curve's first tick.
     TPoint First;
@@ -46,11 +51,7 @@ struct Projection {
     std::vector<int> PassDots = {};
 };
 
-struct Text {
-    int X;
-    int Y;
-    const char* Caption;
-};
+using PhaseDiagram::Label;
 
 struct Data {
     const char* Caption;
@@ -72,9 +73,9 @@ struct Data {
     // Where the pen is put for the fills.
     TPoint FieldStart;
     // The names of the phase fields in the end picture: black, then white, then Greek letters.
-    std::vector<Text> BlackNames;
-    std::vector<Text> WhiteNames;
-    std::vector<Text> GreekNames;
+    std::vector<Label> BlackNames;
+    std::vector<Label> WhiteNames;
+    std::vector<Label> GreekNames;
     std::vector<std::string> Explanation;
     // The tables as the program starts; "&Ende" and Esc put them back.
     std::span<const float> KurvenStart;

@@ -9,22 +9,12 @@ Variables Unit;
 namespace {
 
 using PhaseDiagram::Quad;
-using SegmentChain::Piece;
+using SegmentChain::Flat;
 using SegmentChain::Test;
+using ThermalAnalysis::After;
+using ThermalAnalysis::Until;
 
 constexpr int CurvePenWidth = 3;
-
-// The first piece of a curve runs until its position reaches the first kink or arrest, each
-// later piece while the piece before it rests at its end.
-Piece Until(int end, Quad row) {
-    return {clBlack, {Test::Below, end}, row};
-}
-Piece After(int end, Quad row) {
-    return {clBlack, {Test::Equal, end}, row};
-}
-constexpr Quad Flat(int row) {
-    return {0, 0, static_cast<long double>(row)};
-}
 
 // The fills: the red band between liquidus and solidus, the melt above, the solid below; each
 // runs from the left edge of the diagram to its right edge.
