@@ -212,6 +212,10 @@ TEST_P(Reineisen, NeuClearsTheDiagramAndOffersBothCurvesAgain) {
 TEST_P(Reineisen, EscAbortsAndTheNextOpeningIsClean) {
     const TPixels fresh = form.Snapshot();
     Cool();
+    CoolTicks(200);
+    const TPixels cooled = form.Snapshot();
+    harness::Menu(form, "&Neu");
+    Cool();
     CoolTicks(60);
     EXPECT_TRUE(harness::Key(form, VK_ESCAPE));
     EXPECT_FALSE(form.Visible());
@@ -221,8 +225,10 @@ TEST_P(Reineisen, EscAbortsAndTheNextOpeningIsClean) {
     EXPECT_EQ(Items(), (std::array{true, true, true, true}));
     ASSERT_TRUE(Open());
     EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
+    // The next curve draws exactly what the first one drew.
     Cool();
     EXPECT_EQ(CoolTicks(200), CoolingTicks);
+    EXPECT_TRUE(harness::SamePixels(cooled, form.Snapshot()));
     harness::Menu(form, "&Ende");
     EXPECT_FALSE(form.Visible());
     // "&Ende" offers both curves again, though the diagram it leaves was complete.
