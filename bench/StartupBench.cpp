@@ -1,5 +1,8 @@
-// Start-up and the cover animation, measured on the real windows drawn offscreen.
-//   start-up: process start to the cover's first complete paint, all screens created;
+// Start-up, memory and the cover animation, measured on the real windows drawn offscreen.
+//   start-up: program entry to the cover's first complete paint, all screens created;
+//   memory: resident size after start-up, and after every screen was opened and closed once, at
+//   1024 x 768 and 1920 x 1080, each in a process of its own so that one size does not carry
+//   the other's memory;
 //   cover tick: one step of the opening animation and its flush to the window.
 
 #include "app/Registry.h"
@@ -13,6 +16,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +28,54 @@ using WallClock = std::chrono::steady_clock;
 void ShowCover() {
     FormHaupt->Show();
     Application.ProcessMessages();
+}
+
+// Resident memory of this process in MB.
+double ResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+// Starts the program at a screen size, as main does, then opens and closes every screen.
+void MeasureAt(int width, int height) {
+    const auto entry = WallClock::now();
+    Application.Initialize(TApplication::Mode::Program);
+    Screen.Width = width;
+    Screen.Height = height;
+    CreateScreens();
+    ShowCover();
+    const double startup =
+        std::chrono::duration<double, std::milli>(WallClock::now() - entry).count();
+    const double afterStart = ResidentMegabytes();
+    int screens = 0;
+    for (const auto& form : Application.Forms()) {
+        ++screens;
+        if (form.get() == Application.MainForm())
+            continue;
+        form->ShowModal();
+        Application.ProcessMessages();
+        form->Close();
+        Application.ProcessMessages();
+    }
+    const double afterRound = ResidentMegabytes();
+    std::printf("%4d x %-4d  %2d screens  start-up %6.1f ms  resident after start-up %6.1f MB  "
+                "after opening and closing each screen %6.1f MB (%+.1f MB)\n",
+                width, height, screens, startup, afterStart, afterRound, afterRound - afterStart);
+    std::fflush(stdout);
+}
+
+void MeasureInChild(int width, int height) {
+    std::fflush(stdout);
+    const pid_t child = fork();
+    if (child == 0) {
+        MeasureAt(width, height);
+        std::_Exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
 }
 
 void BM_CreateScreensAndPaintCover(benchmark::State& state) {
@@ -52,21 +107,20 @@ BENCHMARK(BM_CoverTick)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto start = WallClock::now();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // The offscreen platform cannot raise windows and says so each time; that is no finding.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (!text.contains("does not support raise"))
             std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     });
+    MeasureInChild(1024, 768);
+    MeasureInChild(1920, 1080);
+
     Application.Initialize(TApplication::Mode::Program);
     Screen.Width = 1024;
     Screen.Height = 768;
     CreateScreens();
     ShowCover();
-    const double startup =
-        std::chrono::duration<double, std::milli>(WallClock::now() - start).count();
-    std::printf("start-up to the cover's first paint: %.1f ms\n", startup);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

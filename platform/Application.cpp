@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <malloc.h>
 
 TApplication Application;
 TScreen Screen;
@@ -152,6 +153,12 @@ void TApplication::Initialize(Mode mode) {
     mode_ = mode;
     terminated_ = false;
     if (!qtApplication) {
+#ifdef M_MMAP_THRESHOLD
+        // Pixel surfaces and pictures come and go with their windows; memory of that size goes
+        // straight back to the system when a window hides, instead of staying with the heap.
+        constexpr int LargeBlock = 256 * 1024;
+        mallopt(M_MMAP_THRESHOLD, LargeBlock);
+#endif
         // The program takes no arguments; the toolkit gets the program name only.
         static int argc = 1;
         static char name[] = "waermebehandlung";

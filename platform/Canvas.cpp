@@ -210,12 +210,33 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
     p->drawPolygon(polygon, Qt::OddEvenFill);
 }
 
+namespace {
+std::function<void(const TTextWritten&)>& TextWatcher() {
+    static auto* watcher = new std::function<void(const TTextWritten&)>();
+    return *watcher;
+}
+} // namespace
+
+void WatchTexts(std::function<void(const TTextWritten&)> watcher) {
+    TextWatcher() = std::move(watcher);
+}
+
 void TCanvas::TextOut(int x, int y, const std::string& text) {
     SurfacePainter p(host_);
     if (!p.Active() || text.empty())
         return;
     const int width = detail::TextAdvance(Font, text);
     const int cell = detail::FontCellHeight(Font);
+    if (TextWatcher()) {
+        const TRect bounds = host_.CanvasTarget().Bounds;
+        TextWatcher()({&host_,
+                       text,
+                       Font,
+                       {x, y, x + width, y + cell},
+                       bounds.Width(),
+                       bounds.Height(),
+                       Brush.Style == bsSolid});
+    }
     if (Brush.Style == bsSolid)
         p->fillRect(QRect(x, y, width, cell), detail::ToQColor(Brush.Color));
     p->setFont(detail::ToQFont(Font));

@@ -5,6 +5,7 @@
 
 #include "platform/Types.h"
 
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -110,3 +111,18 @@ public:
 private:
     TCanvasHost& host_;
 };
+
+// A text as a canvas wrote it: its character cell in the coordinates of the control that drew
+// it, the control's size, and whether the cell's background was filled. The program itself
+// watches nothing; the tests watch, to find texts that do not fit where they stand.
+struct TTextWritten {
+    const TCanvasHost* Host = nullptr;
+    std::string Text;
+    TFont Font;
+    TRect Cell;
+    int ControlWidth = 0;
+    int ControlHeight = 0;
+    bool Opaque = false;
+};
+// Every text drawn from now on is reported to the watcher; an empty one stops the reports.
+void WatchTexts(std::function<void(const TTextWritten&)> watcher);

@@ -10,10 +10,11 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
+#include <QTextEdit>
 
 #include <algorithm>
 #include <cmath>
@@ -178,26 +179,27 @@ void TPaintBox::Paint() {
 }
 
 namespace detail {
+// A picture's pixels while its window is on the screen. A JPEG picture is decoded again from the
+// program's own data when its window shows again; a picture given as pixels is kept.
 struct ImageCache {
-    std::vector<std::uint8_t> jpeg;
+    std::span<const std::uint8_t> jpeg;
     QImage picture;
     QImage scaled;
-    bool decoded = false;
 
     const QImage& Picture() {
-        if (!decoded) {
-            decoded = true;
-            if (!jpeg.empty())
-                picture = ToQImage(DecodeJpeg(jpeg)).copy();
-            jpeg.clear();
-            jpeg.shrink_to_fit();
-        }
+        if (picture.isNull() && !jpeg.empty())
+            picture = ToQImage(DecodeJpeg(jpeg)).copy();
         return picture;
     }
     const QImage& ScaledTo(QSize size) {
         if (scaled.size() != size)
             scaled = Picture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return scaled;
+    }
+    void Release() {
+        scaled = QImage();
+        if (!jpeg.empty())
+            picture = QImage();
     }
 };
 } // namespace detail
@@ -209,15 +211,18 @@ TImage::~TImage() = default;
 
 void TImage::LoadJpeg(std::span<const std::uint8_t> jpeg) {
     cache_ = std::make_unique<detail::ImageCache>();
-    cache_->jpeg.assign(jpeg.begin(), jpeg.end());
+    cache_->jpeg = jpeg;
     LookChanged();
 }
 
 void TImage::SetPicture(TPixels pixels) {
     cache_ = std::make_unique<detail::ImageCache>();
-    cache_->decoded = true;
     cache_->picture = detail::ToQImage(pixels).copy();
     LookChanged();
+}
+
+void TImage::SurfaceReleased() {
+    cache_->Release();
 }
 
 bool TImage::HasPicture() const {
@@ -476,7 +481,6 @@ TContainer::TContainer(TContainer* parent, QWidget* widget)
     : TWinControl(parent, widget), impl_(std::make_unique<detail::ContainerImpl>()) {
     if (auto* surface = dynamic_cast<detail::SurfaceWidget*>(widget))
         impl_->surface = surface;
-    impl_->image = QImage(1, 1, QImage::Format_RGB32);
 }
 
 TContainer::~TContainer() {
@@ -495,7 +499,7 @@ int TContainer::ClientHeight() const {
 }
 
 void TContainer::Invalidate() {
-    InvalidateRect({0, 0, impl_->image.width(), impl_->image.height()});
+    InvalidateRect({0, 0, impl_->size.width(), impl_->size.height()});
 }
 
 void TContainer::InvalidateAll() {
@@ -570,14 +574,53 @@ void TContainer::Realign() {
 }
 
 void TContainer::ResizeSurface(int width, int height) {
-    width = std::max(1, width);
-    height = std::max(1, height);
-    if (impl_->image.width() != width || impl_->image.height() != height) {
-        impl_->image = QImage(width, height, QImage::Format_RGB32);
-        impl_->image.fill(detail::ToQColor(Color()));
+    const QSize size(std::max(1, width), std::max(1, height));
+    if (impl_->size != size) {
+        impl_->size = size;
+        if (!impl_->image.isNull())
+            impl_->image = QImage();
+        AttachSurface();
     }
     Realign();
     Invalidate();
+}
+
+void TContainer::AttachSurface() {
+    if (!detail::Showing(*this))
+        return;
+    if (impl_->image.isNull()) {
+        impl_->image = QImage(impl_->size, QImage::Format_RGB32);
+        impl_->image.fill(detail::ToQColor(Color()));
+    }
+    for (const auto& child : children_)
+        if (auto* panel = dynamic_cast<TContainer*>(child.get()))
+            panel->AttachSurface();
+}
+
+void TContainer::DetachSurface() {
+    // What was drawn is gone; showing the surface again paints it afresh.
+    impl_->image = QImage();
+    impl_->pending = QRegion();
+    for (const auto& child : children_) {
+        if (auto* panel = dynamic_cast<TContainer*>(child.get()))
+            panel->DetachSurface();
+        else if (auto* graphic = dynamic_cast<TGraphicControl*>(child.get()))
+            graphic->SurfaceReleased();
+    }
+}
+
+bool TContainer::HoldsSurface() const {
+    return !impl_->image.isNull();
+}
+
+void TContainer::VisibilityChanged() {
+    TWinControl::VisibilityChanged();
+    if (Visible()) {
+        AttachSurface();
+        InvalidateAll();
+    } else {
+        DetachSurface();
+    }
 }
 
 void TContainer::BoundsChanged(const TRect& old) {
@@ -664,17 +707,33 @@ void TPanel::PaintSurface() {
     }
 }
 
-TMemo::TMemo(TContainer* parent) : TWinControl(parent, new QPlainTextEdit(SurfaceOf(parent))) {
-    auto* edit = static_cast<QPlainTextEdit*>(widget_);
-    edit->setFocusPolicy(Qt::ClickFocus);
-    SetColor(clWhite);
+namespace {
+
+QTextEdit* MemoWidget(QWidget* w) {
+    return static_cast<QTextEdit*>(w);
 }
 
-namespace {
-QPlainTextEdit* MemoWidget(QWidget* w) {
-    return static_cast<QPlainTextEdit*>(w);
+// The room between the box's edge and its text: small, as in the text boxes the lines were
+// fitted to.
+constexpr int MemoTextMargin = 2;
+
+// A line of the text box exactly one character cell high, whatever leading the face has.
+QTextBlockFormat LineFormat(const TFont& font) {
+    QTextBlockFormat format;
+    format.setLineHeight(detail::FontCellHeight(font), QTextBlockFormat::FixedHeight);
+    return format;
 }
+
 } // namespace
+
+TMemo::TMemo(TContainer* parent) : TWinControl(parent, new QTextEdit(SurfaceOf(parent))) {
+    auto* edit = MemoWidget(widget_);
+    edit->setAcceptRichText(false);
+    edit->document()->setDocumentMargin(MemoTextMargin);
+    edit->setFocusPolicy(Qt::ClickFocus);
+    SetScrollBars(ssNone);
+    SetColor(clWhite);
+}
 
 void TMemo::LinesClear() {
     MemoWidget(widget_)->clear();
@@ -683,10 +742,16 @@ void TMemo::LinesClear() {
 
 void TMemo::LinesAdd(const std::string& line) {
     auto* edit = MemoWidget(widget_);
-    if (LinesCount() == 0)
+    QTextCursor cursor(edit->document());
+    if (LinesCount() == 0) {
         edit->setPlainText(detail::Q(line));
-    else
-        edit->appendPlainText(detail::Q(line));
+        cursor = QTextCursor(edit->document());
+        cursor.setBlockFormat(LineFormat(Font()));
+    } else {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertBlock(LineFormat(Font()));
+        cursor.insertText(detail::Q(line));
+    }
     noLines_ = false;
     edit->moveCursor(QTextCursor::Start);
 }
@@ -725,12 +790,16 @@ bool TMemo::ReadOnly() const {
 }
 
 void TMemo::SetWordWrap(bool wrap) {
-    MemoWidget(widget_)->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth
-                                              : QPlainTextEdit::NoWrap);
+    MemoWidget(widget_)->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+}
+
+bool TMemo::WordWrap() const {
+    return MemoWidget(widget_)->lineWrapMode() != QTextEdit::NoWrap;
 }
 
 void TMemo::SetScrollBars(TScrollStyle style) {
     auto* edit = MemoWidget(widget_);
+    scrollBars_ = style;
     edit->setVerticalScrollBarPolicy(style == ssNone ? Qt::ScrollBarAlwaysOff
                                                      : Qt::ScrollBarAlwaysOn);
     edit->setHorizontalScrollBarPolicy(style == ssBoth ? Qt::ScrollBarAlwaysOn
@@ -745,8 +814,22 @@ void TMemo::SetBorder(bool border) {
     MemoWidget(widget_)->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
 }
 
+TRect TMemo::TextArea() const {
+    auto* edit = MemoWidget(widget_);
+    const int frame = edit->frameWidth();
+    const int bar = edit->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, edit);
+    const int inset = frame + MemoTextMargin;
+    int right = Width() - inset - (scrollBars_ == ssNone ? 0 : bar);
+    int bottom = Height() - inset - (scrollBars_ == ssBoth ? bar : 0);
+    return {inset, inset, std::max(inset, right), std::max(inset, bottom)};
+}
+
 void TMemo::ApplyLook() {
     ApplyPalette(widget_, Color(), Font());
+    // The lines keep one cell's height in the new font.
+    QTextCursor cursor(MemoWidget(widget_)->document());
+    cursor.select(QTextCursor::Document);
+    cursor.mergeBlockFormat(LineFormat(Font()));
 }
 
 TEdit::TEdit(TContainer* parent) : TWinControl(parent, new QLineEdit(SurfaceOf(parent))) {

@@ -128,6 +128,8 @@ public:
     // One step of the window's paint cycle: the canvas takes the control's font and colour, then
     // the control paints.
     void PaintInCycle();
+    // The surface the control draws on was given back: the window is hidden.
+    virtual void SurfaceReleased() {}
 
 protected:
     virtual void Paint() = 0;
@@ -146,7 +148,8 @@ class TImage : public TGraphicControl {
 public:
     explicit TImage(TContainer* parent);
     ~TImage() override;
-    // The picture as a JPEG file in memory; it is decoded when first shown.
+    // The picture as a JPEG file in memory that lasts as long as the control (the pictures
+    // embedded in the program do); it is decoded while the control is on the screen.
     void LoadJpeg(std::span<const std::uint8_t> jpeg);
     void SetPicture(TPixels pixels);
     bool HasPicture() const;
@@ -156,6 +159,7 @@ public:
 
 protected:
     void Paint() override;
+    void SurfaceReleased() override;
 
 private:
     std::unique_ptr<detail::ImageCache> cache_;
@@ -235,10 +239,13 @@ public:
     // Runs the pending repaints of this surface now.
     void Update();
 
-    // The colour a pixel of the surface has now (client coordinates).
+    // The colour a pixel of the surface has now (client coordinates); -1 while it is not shown.
     TColor PixelColor(int x, int y) const;
-    // The surface's current pixels, for the tests and benchmarks.
+    // The surface's current pixels, for the tests and benchmarks (none while it is not shown).
     TPixels Snapshot() const;
+    // A surface holds pixels only while it is on the screen: a hidden window has nothing to draw
+    // on, and what is drawn on it goes nowhere. Its picture is painted afresh when it shows.
+    bool HoldsSurface() const;
 
     detail::ContainerImpl& Impl() const { return *impl_; }
     // Lays out the aligned children again (after a size change).
@@ -252,9 +259,12 @@ protected:
     virtual void PaintSurface() {}
     void LookChanged() override;
     void BoundsChanged(const TRect& old) override;
+    void VisibilityChanged() override;
     friend struct detail::ContainerImpl;
     friend class TGraphicControl;
     void ResizeSurface(int width, int height);
+    void AttachSurface();
+    void DetachSurface();
 
 private:
     TGraphicControl* ControlAt(int x, int y) const;
@@ -292,15 +302,21 @@ public:
     void SetReadOnly(bool readOnly);
     bool ReadOnly() const;
     void SetWordWrap(bool wrap);
+    bool WordWrap() const;
     void SetScrollBars(TScrollStyle style);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetWantTabs(bool wantTabs);
     void SetBorder(bool border);
+    // Where the lines stand inside the box (control coordinates): within the border and the
+    // margins, left of and above the scroll bars. Lines are exactly one character cell apart.
+    TRect TextArea() const;
 
 protected:
     void ApplyLook() override;
 
 private:
     bool noLines_ = true;
+    TScrollStyle scrollBars_ = ssNone;
 };
 
 class TEdit : public TWinControl {

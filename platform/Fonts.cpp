@@ -18,6 +18,26 @@ namespace {
 const char* const SansFamily = "Liberation Sans";
 const char* const SerifFamily = "Liberation Serif";
 
+// The screens were laid out with a narrow bitmap screen font: every line was fitted to its box in
+// it. Its stand-in is the embedded sans face at the same heights, drawn narrower (per cent of the
+// normal width). Hinted advances snap to whole pixels, so the widths move in steps, and the steps
+// differ from size to size; each size takes the widest stretch at which every given line fits its
+// box (measured over all screens at 800 x 600 and 1024 x 768), so that the face stays as even as
+// the lines allow.
+int ScreenFaceStretch(int pixelSize) {
+    constexpr int PageTextSize = 16;      // the text pages on an 800-pixel screen
+    constexpr int LargePageTextSize = 21; // the text pages on a 1024-pixel screen
+    if (pixelSize >= LargePageTextSize)
+        return 83;
+    if (pixelSize >= PageTextSize)
+        return 84;
+    return 88;
+}
+
+// The bold face's hints thin its stems to one pixel below this size, where it would look regular;
+// unhinted it keeps visibly heavier stems.
+constexpr int BoldHintedFrom = 15;
+
 QString Lower(const std::string& s) {
     return Q(s).trimmed().toLower();
 }
@@ -33,6 +53,13 @@ QString FamilyOf(const TFont& font) {
     if (name.contains("times"))
         return SerifFamily;
     return SansFamily;
+}
+
+// The screen font by its two spellings, and the name a few screens give it that the desktop
+// resolves to the same face. "Arial" keeps its own, wider metrics.
+bool IsScreenFace(const TFont& font) {
+    QString name = Lower(font.Name);
+    return name == "ms sans serif" || name == "sains serif";
 }
 
 int CellOf(const QString& family, bool bold, int pixelSize) {
@@ -90,9 +117,12 @@ QFont ToQFont(const TFont& font) {
     q.setBold(font.Bold);
     int pixels = font.Height < 0 ? -font.Height : PixelSizeForCell(family, font.Bold, font.Height);
     q.setPixelSize(std::max(1, pixels));
+    if (IsScreenFace(font))
+        q.setStretch(ScreenFaceStretch(q.pixelSize()));
     // Crisp text in exactly the font colour, as on the screens the program was drawn for.
     q.setStyleStrategy(QFont::NoAntialias);
-    q.setHintingPreference(QFont::PreferFullHinting);
+    q.setHintingPreference(font.Bold && q.pixelSize() < BoldHintedFrom ? QFont::PreferNoHinting
+                                                                       : QFont::PreferFullHinting);
     return q;
 }
 

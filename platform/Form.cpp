@@ -5,6 +5,7 @@
 #include "platform/detail/QtBridge.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -351,6 +352,7 @@ void TForm::Show() {
     if (WindowState == wsMaximized)
         SetBounds(0, 0, Screen.Width, Screen.Height);
     ApplyGeometry();
+    AttachSurface();
     if (detail::WindowsOnDisplay()) {
         if (WindowState == wsMaximized)
             window_->showMaximized();
@@ -417,8 +419,13 @@ void TForm::ActivateTopModal() {
 void TForm::HideWindow() {
     TRect covered = ScreenRect();
     InitVisible(false);
-    if (detail::WindowsOnDisplay())
+    DetachSurface();
+    if (detail::WindowsOnDisplay()) {
         window_->hide();
+        // The window system keeps a hidden window's picture too; it is painted afresh on showing.
+        if (QBackingStore* store = window_->backingStore())
+            store->resize(QSize(1, 1));
+    }
     InvalidateUncovered(covered);
 }
 

@@ -56,7 +56,9 @@ private:
 };
 
 struct ContainerImpl {
+    // The pixels, held only while the surface is on the screen; `size` is what they measure then.
     QImage image;
+    QSize size{1, 1};
     SurfaceWidget* surface = nullptr;
     QRegion pending;
     bool scheduled = false;

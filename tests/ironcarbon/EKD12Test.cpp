@@ -7,7 +7,7 @@
 #include "ironcarbon/UnitEKD12.h"
 #include "platform/Keys.h"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 using UnitEKD12::Unit;
 using namespace cooling_testing;
@@ -74,8 +74,8 @@ TEST_P(EKD12, OpensIdleWithItsOwnMemoAndTextItem) {
     EXPECT_EQ(memo.LinesGet(18), "Schließlich zerfällt der Austenit bei 723°C in  das");
     EXPECT_EQ(memo.LinesGet(20), "Perlit und 7 % Zementit (Eisenkarbid).");
     // The lines break where they are stored, and Tab moves on instead of typing.
-    auto* edit = static_cast<QPlainTextEdit*>(memo.Widget());
-    EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+    auto* edit = static_cast<QTextEdit*>(memo.Widget());
+    EXPECT_EQ(edit->lineWrapMode(), QTextEdit::NoWrap);
     EXPECT_TRUE(edit->tabChangesFocus());
     EXPECT_EQ((std::array{Unit.AbkuehlY, Unit.BildNrA, Unit.BildNrB}), (std::array{20, 0, 0}));
 

@@ -9,7 +9,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 using UnitEKD30::Unit;
 using namespace cooling_testing;
@@ -68,8 +68,8 @@ TEST_P(EKD30, TheMemoWrapsItsWordsAndTakesTabAsText) {
     EXPECT_EQ(memo.LinesGet(6), "");
     EXPECT_EQ(memo.LinesGet(14), "Ledeburit  entlang Linie E-S Sekundärzementit aus.");
     EXPECT_EQ(memo.LinesGet(17), "Perlit.");
-    auto* edit = static_cast<QPlainTextEdit*>(memo.Widget());
-    EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    auto* edit = static_cast<QTextEdit*>(memo.Widget());
+    EXPECT_EQ(edit->lineWrapMode(), QTextEdit::WidgetWidth);
 
     harness::Key(form, VK_F1);
     ASSERT_TRUE(memo.Visible());

@@ -71,6 +71,7 @@ protected:
         const int w = form.ClientWidth(), h = form.ClientHeight();
         harness::TestForm scratch(w, h);
         scratch.Box->SetBounds(0, 0, w, h);
+        scratch.Show();
         TCanvas& c = scratch.Box->Canvas;
         // A ground no text of the diagram has, so that white and black letters show on it.
         constexpr TColor Ground = 0x123456;
