@@ -1,12 +1,13 @@
 // A learner who presses anything: long random sequences of menu commands, keys, clicks and
 // elapsing time on every screen the program has, at several screen sizes. Nothing may crash,
-// hang or leave the program without a window that takes input.
+// hang or leave the program without a window that takes input; the acts must really be made and
+// must reach every screen.
 
 #include "Harness.h"
 #include "platform/Keys.h"
 
 #include <cstdint>
-#include <functional>
+#include <set>
 
 namespace {
 
@@ -31,11 +32,23 @@ void CollectItems(TMenuItem& item, std::vector<TMenuItem*>& out) {
     }
 }
 
-// One random act of the learner on the window in front; false once the program has ended.
-bool Act(Dice& dice) {
+// Leaving the program ends a sequence too early to see much, so the learner does it rarely,
+// whichever way: the cover's command, its Esc item or the Esc key on the cover.
+constexpr int LeaveOnceIn = 200;
+
+bool Leaves(const TForm& form, const TMenuItem* item, int key) {
+    if (&form != Application.MainForm())
+        return false;
+    if (item)
+        return item->Caption() == "Programm &beenden" || item->ShortCut == VK_ESCAPE;
+    return key == VK_ESCAPE;
+}
+
+// One random act of the learner on the window in front.
+void Act(Dice& dice) {
     TForm* form = harness::ActiveForm();
     if (!form)
-        return false;
+        return;
     switch (dice.Below(5)) {
     case 0: {
         std::vector<TMenuItem*> items;
@@ -44,9 +57,7 @@ bool Act(Dice& dice) {
             break;
         TMenuItem* item =
             items[static_cast<std::size_t>(dice.Below(static_cast<int>(items.size())))];
-        // Leaving the program ends the run too early to see much; do it rarely.
-        if (form == Application.MainForm() && item->Caption() == "Programm &beenden" &&
-            dice.Below(20) != 0)
+        if (Leaves(*form, item, 0) && dice.Below(LeaveOnceIn) != 0)
             break;
         if (item->Visible)
             form->ChooseMenu(*item);
@@ -57,7 +68,7 @@ bool Act(Dice& dice) {
     case 1: {
         const int keys[] = {VK_ESCAPE, VK_F1, VK_F2, VK_SPACE, VK_RETURN, 'A', 'S', '1'};
         int key = keys[dice.Below(8)];
-        if (key == VK_ESCAPE && form == Application.MainForm() && dice.Below(20) != 0)
+        if (Leaves(*form, nullptr, key) && dice.Below(LeaveOnceIn) != 0)
             break;
         form->KeyDown(key);
         break;
@@ -75,24 +86,43 @@ bool Act(Dice& dice) {
         break;
     }
     harness::Settle();
-    return true;
 }
 
 TEST(Monkey, RandomUseOfEveryScreenNeverBreaksTheProgram) {
+    constexpr int Seeds = 8;
+    constexpr int ActsPerSeed = 400;
     const std::pair<int, int> sizes[] = {{800, 600}, {1024, 768}, {640, 480}, {1280, 1024}};
-    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    // Screens by their place in the creation order.
+    std::set<std::size_t> reached;
+    std::size_t screens = 0;
+    int acts = 0;
+    int ends = 0;
+    for (std::uint64_t seed = 1; seed <= Seeds; ++seed) {
         auto [w, h] = sizes[seed % 4];
-        harness::Session session(w, h);
-        session.NextColor = 0x00FF00;
         Dice dice(seed);
-        int acts = 0;
-        while (acts < 400 && Act(dice))
-            ++acts;
-        if (!Application.Terminated()) {
-            EXPECT_NE(harness::ActiveForm(), nullptr)
-                << "seed " << seed << ": no window takes input";
+        int done = 0;
+        // When the learner leaves the program, it is started again and the sequence goes on.
+        while (done < ActsPerSeed) {
+            harness::Session session(w, h);
+            session.NextColor = 0x00FF00;
+            screens = Application.Forms().size();
+            for (; done < ActsPerSeed && !Application.Terminated(); ++done, ++acts) {
+                Act(dice);
+                for (std::size_t i = 0; i < Application.Forms().size(); ++i)
+                    if (Application.Forms()[i]->Visible())
+                        reached.insert(i);
+                if (!Application.Terminated())
+                    ASSERT_NE(harness::ActiveForm(), nullptr)
+                        << "seed " << seed << ", act " << done << ": no window takes input";
+            }
+            ends += Application.Terminated();
         }
     }
+    EXPECT_EQ(acts, Seeds * ActsPerSeed);
+    // Leaving is rare: the sequences run long enough to go deep into the screens.
+    EXPECT_LT(ends, Seeds);
+    for (std::size_t i = 0; i < screens; ++i)
+        EXPECT_TRUE(reached.count(i)) << "the random learner never brought up screen " << i + 1;
 }
 
 } // namespace
