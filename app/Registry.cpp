@@ -13,6 +13,7 @@
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
 #include "phase/UnitZutyp2.h"
+#include "phase/UnitZutyp3.h"
 #include "platform/Application.h"
 #include "shell/UnitALLZTAZTU.h"
 #include "shell/UnitAllEKD.h"
@@ -44,7 +45,8 @@ void CreateScreens() {
     Create(FormAbZuTyp2, UnitAbZUTYP2::Unit); // 5
     Create(FormZuTyp1, UnitZutyp1::Unit);     // 6
     Create(FormZuTyp2, UnitZutyp2::Unit);     // 7
-    // 8 FormZuTyp3, 9 FormZuTyp4
+    Create(FormZuTyp3, UnitZutyp3::Unit);     // 8
+    // 9 FormZuTyp4
     Create(FormZuTyp5, UnitZuTyp5::Unit);       // 10
     Create(FormZuTyp6, UnitZuTyp6::Unit);       // 11
     Create(FormAllEKD, UnitAllEKD::Unit);       // 12
@@ -75,6 +77,7 @@ void DestroyScreens() {
     FormAbZuTyp2 = nullptr;
     FormZuTyp1 = nullptr;
     FormZuTyp2 = nullptr;
+    FormZuTyp3 = nullptr;
     FormZuTyp5 = nullptr;
     FormZuTyp6 = nullptr;
     FormEntZu = nullptr;

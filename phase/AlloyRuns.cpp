@@ -280,7 +280,8 @@ void TAlloyRunsForm::Play(int run, const Keyframe& keyframe, int k) {
             if (!FindRow(*rows->Table, k, &index))
                 continue;
             // Not-xor: the line drawn a second time is gone.
-            if (index > 0 && (*rows->Table)[index - 1].K >= keyframe.First)
+            const int seriesStart = rows->ErasesFrom != 0 ? rows->ErasesFrom : keyframe.First;
+            if (index > 0 && (*rows->Table)[index - 1].K >= seriesStart)
                 DrawRow(*rows->Table, index - 1, rows->Dy);
             DrawRow(*rows->Table, index, rows->Dy);
         } else if (const auto* erase = std::get_if<AlloyRuns::EraseRow>(&op)) {

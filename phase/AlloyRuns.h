@@ -112,11 +112,12 @@ struct Stroke {
     TPoint To;
 };
 // The tie line of the row K of the table, at y = K + Dy on the overlay, where it is drawn in
-// not-xor mode; the row before it in the table is drawn once more first, which erases it,
-// unless that row lies before the keyframe's range.
+// not-xor mode; the row before it in the table is drawn once more first, which erases it, unless
+// that row lies before the series: before ErasesFrom when given, else before the keyframe.
 struct TieRows {
     const Rows* Table;
     int Dy = 0;
+    int ErasesFrom = 0;
 };
 // The tie line of the table's row K drawn once more: erased.
 struct EraseRow {

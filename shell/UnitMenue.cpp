@@ -12,6 +12,7 @@
 #include "phase/UnitZuTyp6.h"
 #include "phase/UnitZutyp1.h"
 #include "phase/UnitZutyp2.h"
+#include "phase/UnitZutyp3.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
 #include "shell/ScreenFrame.h"
@@ -75,7 +76,8 @@ const std::vector<TopicMenu>& TopicMenus() {
            "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit im festen "
            "Zustand (\"Typ 2\")",
            SCREEN(FormZuTyp2)},
-          {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")", nullptr},
+          {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")",
+           SCREEN(FormZuTyp3)},
           {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")", nullptr},
           {"Typ5", "System intermediäre Phase (\"Typ 5\")", SCREEN(FormZuTyp5)},
           {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", SCREEN(FormZuTyp6)}}},
@@ -119,11 +121,11 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),  SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1), SCREEN(FormZuTyp2),    SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),
-        SCREEN(FormAllEKD), SCREEN(FormReineisen), SCREEN(FormEKDGesamt), SCREEN(FormEKD06),
-        SCREEN(FormEKD12),  SCREEN(FormEKD30),     SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU),
-        SCREEN(FormWarme),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),  SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2), SCREEN(FormZuTyp3),    SCREEN(FormZuTyp5),
+        SCREEN(FormZuTyp6),    SCREEN(FormAllEKD), SCREEN(FormReineisen), SCREEN(FormEKDGesamt),
+        SCREEN(FormEKD06),     SCREEN(FormEKD12),  SCREEN(FormEKD30),     SCREEN(FormZeitAb),
+        SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
     };
     return screens;
 }

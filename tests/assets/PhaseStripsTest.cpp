@@ -17,6 +17,7 @@
 #include "assets/Assets.h"
 #include "phase/PhaseDiagram.h"
 #include "phase/UnitZutyp2.h"
+#include "phase/UnitZutyp3.h"
 
 namespace {
 
@@ -228,6 +229,98 @@ TEST(Type2Strips, TheLastMeltBecomesEutecticOfSixtyPercentB) {
         ExpectGrowth(e.Strip, e.Frame - 1, e.Frame, e.Crystal);
     }
     EXPECT_NEAR(Share("ZuTyp2.Eu", 1, Beta), EutecticB, LeverTolerance);
+}
+
+// The row of a table with the cooling point at K.
+const AlloyRuns::Row& RowAt(const AlloyRuns::Rows& rows, int k) {
+    return *std::find_if(rows.begin(), rows.end(),
+                         [k](const AlloyRuns::Row& r) { return r.K == k; });
+}
+
+// Whether the colour forms one-pixel lines, not areas: no 2 x 2 block of it anywhere.
+bool ThinLines(const TPixels& f, std::uint32_t colour) {
+    for (int y = 0; y + 1 < f.Height; ++y)
+        for (int x = 0; x + 1 < f.Width; ++x)
+            if (f.at(x, y) == colour && f.at(x + 1, y) == colour && f.at(x, y + 1) == colour &&
+                f.at(x + 1, y + 1) == colour)
+                return false;
+    return true;
+}
+
+// Alloy 1 solidifies to α at the shares the tie lines give, frame by frame from the first tie line
+// on, the last ones with thin seams of melt, and ends as α grains with grey boundaries.
+TEST(Type3Strips, AlloyOneFollowsItsTieLinesToHomogeneousAlpha) {
+    using namespace UnitZutyp3;
+    const char* strip = "ZuTyp3.L1";
+    EXPECT_NEAR(Share(strip, 1, Alpha), Lever(49, 48, 24), LeverTolerance); // (24, 67)–(49, 67)
+    for (std::size_t i = 0; i < L1Rows.size(); ++i) {
+        const int frame = static_cast<int>(i) + 2;
+        EXPECT_NEAR(Share(strip, frame, Alpha), Lever(L1Rows[i].To, 48, L1Rows[i].From),
+                    LeverTolerance)
+            << "row " << L1Rows[i].K;
+    }
+    ExpectGrowth(strip, 0, 14, Alpha);
+    for (int frame = 2; frame <= 4; ++frame)
+        EXPECT_TRUE(Rounded(Frames(strip)[frame], Alpha)) << frame;
+    EXPECT_TRUE(ThinLines(Frames(strip)[14], Melt)) << "thin seams";
+    EXPECT_NEAR(Share(strip, 15, Alpha) + Share(strip, 15, Grey), 1.0, 1e-9);
+    EXPECT_TRUE(ThinLines(Frames(strip)[15], Grey));
+    EXPECT_GT(Share(strip, 15, Grey), 0.02);
+}
+
+// Alloy 2: primary α at the tie lines' shares, half of it at the eutectic line with the rest
+// eutectic of α and β in the proportions of C between D and E, then β segregating as the
+// solvus rows part.
+TEST(Type3Strips, AlloyTwoHasPrimaryAlphaInEutecticThenBetaRims) {
+    using namespace UnitZutyp3;
+    const char* strip = "ZuTyp3.L2";
+    EXPECT_GT(Share(strip, 1, Alpha), 0.0);
+    EXPECT_LT(Share(strip, 1, Alpha), 0.01);
+    for (std::size_t i = 0; i < L2Rows.size(); ++i)
+        EXPECT_NEAR(Share(strip, static_cast<int>(i) + 2, Alpha),
+                    Lever(L2Rows[i].To, 204, L2Rows[i].From), LeverTolerance)
+            << "row " << L2Rows[i].K;
+    ExpectGrowth(strip, 0, 20, Alpha);
+    const double eutecticBeta = 1 - Lever(434, 296, 112);
+    EXPECT_NEAR(Share(strip, 20, Beta), (1 - Lever(296, 204, 112)) * eutecticBeta, LeverTolerance);
+    const int cues[] = {231, 259, 275, 291, 307, 323, 339, 347, 355};
+    for (int i = 0; i < 9; ++i) {
+        const AlloyRuns::Row& r = RowAt(SolvusRows, cues[i]);
+        EXPECT_NEAR(Share(strip, 21 + i, Beta), 1 - Lever(r.To, 204, r.From), LeverTolerance)
+            << "row " << cues[i];
+    }
+    ExpectGrowth(strip, 20, 29, Beta);
+}
+
+// Alloy 4 solidifies to β at its tie lines' shares, with seams, then grey-bounded β grains on
+// whose boundaries α segregates grow to the solvus rows' shares.
+TEST(Type3Strips, AlloyFourGrowsBetaThenAlphaOnTheGrainBoundaries) {
+    using namespace UnitZutyp3;
+    const char* strip = "ZuTyp3.L4";
+    const int growth[] = {127, 131, 135, 139, 143, 147, 151, 155, 163, 179, 191};
+    for (int i = 0; i < 11; ++i) {
+        const AlloyRuns::Row& r = RowAt(L4Rows, growth[i]);
+        EXPECT_NEAR(Share(strip, 2 + i, Beta), Lever(r.From, 444, r.To), LeverTolerance)
+            << "row " << r.K;
+    }
+    ExpectGrowth(strip, 0, 12, Beta);
+    EXPECT_EQ(Share(strip, 13, Alpha), 0.0);
+    EXPECT_TRUE(ThinLines(Frames(strip)[13], Grey));
+    const int segregates[] = {287, 299, 311, 323, 335, 343, 359, 367};
+    for (int i = 0; i < 8; ++i) {
+        const AlloyRuns::Row& r = RowAt(SolvusRows, segregates[i]);
+        EXPECT_NEAR(Share(strip, 14 + i, Alpha), Lever(r.To, 444, r.From), LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_GT(Share(strip, 14, Alpha), 0.0) << "the first segregates show";
+    ExpectGrowth(strip, 13, 21, Alpha);
+    // They sit on the boundaries: every segregate touches a place where grey was.
+    const TPixels& grains = Frames(strip)[13];
+    const TPixels& last = Frames(strip)[21];
+    for (std::size_t i = 0; i < last.Data.size(); ++i)
+        if (last.Data[i] == Alpha && grains.Data[i] == Grey)
+            return;
+    ADD_FAILURE() << "no segregate on a boundary";
 }
 
 // A fine lamellar eutectic: along a row the colour changes every few pixels, and the stripes are
