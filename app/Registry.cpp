@@ -24,6 +24,10 @@
 #include "shell/UnitMenue.h"
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
+#include "zta_ztu/UnitZTUconC045.h"
+#include "zta_ztu/UnitZTUconC07.h"
+#include "zta_ztu/UnitZTUisoC045.h"
+#include "zta_ztu/UnitZTUisoC07.h"
 
 namespace {
 
@@ -56,7 +60,12 @@ void CreateScreens() {
     Create(FormEKD12, UnitEKD12::Unit);         // 16
     Create(FormEKD30, UnitEKD30::Unit);         // 17
     Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
-    // 19 FormZTAcon045 … 26 FormZTAZTU045
+    // 19 FormZTAcon045, 20 FormZTAcon07, 21 FormZTAiso045
+    Create(FormZTUcon045, UnitZTUconC045::Unit); // 22
+    Create(FormZTUcon07, UnitZTUconC07::Unit);   // 23
+    Create(FormZTUi045, UnitZTUisoC045::Unit);   // 24
+    Create(FormZTUi07, UnitZTUisoC07::Unit);     // 25
+    // 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
     Create(FormZeitAb, UnitZeitab::Unit);     // 32
@@ -93,4 +102,8 @@ void DestroyScreens() {
     FormEKD30 = nullptr;
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
+    FormZTUcon045 = nullptr;
+    FormZTUcon07 = nullptr;
+    FormZTUi045 = nullptr;
+    FormZTUi07 = nullptr;
 }

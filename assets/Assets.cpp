@@ -16,6 +16,8 @@
 WB_EMBEDDED(cover)
 WB_EMBEDDED(menu_background)
 WB_EMBEDDED(cooling_micrograph)
+WB_EMBEDDED(ztu_martensite)
+WB_EMBEDDED(ztu_normalised)
 WB_EMBEDDED(strips)
 WB_EMBEDDED(font_sans_regular)
 WB_EMBEDDED(font_sans_bold)
@@ -34,6 +36,12 @@ std::span<const std::uint8_t> MenuBackground() {
 }
 std::span<const std::uint8_t> CoolingMicrograph() {
     return Embedded_cooling_micrograph();
+}
+std::span<const std::uint8_t> MartensiteMicrograph() {
+    return Embedded_ztu_martensite();
+}
+std::span<const std::uint8_t> NormalisedMicrograph() {
+    return Embedded_ztu_normalised();
 }
 
 std::vector<TPixels> Strip(std::string_view name) {

@@ -19,6 +19,12 @@ std::span<const std::uint8_t> MenuBackground();
 // JPEG, 317 x 209, colour: a micrograph of a hypoeutectoid steel, light ferrite grains beside dark
 // lamellar pearlite colonies.
 std::span<const std::uint8_t> CoolingMicrograph();
+// JPEG, 160 x 120, colour: martensite, fine dark needles in three directions per former
+// austenite grain on a light ground.
+std::span<const std::uint8_t> MartensiteMicrograph();
+// JPEG, 160 x 120, colour: a normalised steel with 0.45 % carbon, light ferrite grains beside dark
+// lamellar pearlite colonies.
+std::span<const std::uint8_t> NormalisedMicrograph();
 
 // The frames of a frame strip, decoded; empty for an unknown name. Names are "<Screen>.<Strip>",
 // the screen's form name without "Form" and the strip's name without "ImageList", for example

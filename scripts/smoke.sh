@@ -77,6 +77,10 @@ run_at() {
                            "alt+z Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System \\(schematisch\\)" \
                            "alt+z Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand \\(schematisch\\)" \
                            "alt+z Down Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und Unlöslichkeit im festen Zustand \\(schematisch\\)" \
+                           "alt+t Up Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
+                           "alt+t Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
+                           "alt+t Up Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
+                           "alt+t Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
                            "alt+e Down Return|Reines Eisen: Abkühl- und Aufheizkurve"; do
             keys=${key_caption%%|*}; caption=${key_caption#*|}
             # shellcheck disable=SC2086

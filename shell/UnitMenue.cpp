@@ -22,6 +22,10 @@
 #include "shell/UnitEntZu.h"
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
+#include "zta_ztu/UnitZTUconC045.h"
+#include "zta_ztu/UnitZTUconC07.h"
+#include "zta_ztu/UnitZTUisoC045.h"
+#include "zta_ztu/UnitZTUisoC07.h"
 
 TFormMenue* FormMenue = nullptr;
 
@@ -96,10 +100,10 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", nullptr},
           {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", nullptr},
           {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", nullptr},
-          {"ZTUcon045", "Kontinuierliches ZTU-Schaubild (C = 0.45%)", nullptr},
-          {"ZTUcon07", "Kontinuierliches ZTU-Schaubild (C = 0.70%)", nullptr},
-          {"ZTUiso045", "Isothermes ZTU-Schaubild (C = 0.45%)", nullptr},
-          {"ZTUiso07", "Isothermes ZTU-Schaubild (C = 0.70%)", nullptr}}},
+          {"ZTUcon045", "Kontinuierliches ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUcon045)},
+          {"ZTUcon07", "Kontinuierliches ZTU-Schaubild (C = 0.70%)", SCREEN(FormZTUcon07)},
+          {"ZTUiso045", "Isothermes ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUi045)},
+          {"ZTUiso07", "Isothermes ZTU-Schaubild (C = 0.70%)", SCREEN(FormZTUi07)}}},
         {"&Wärmebehandlung",
          {{"Definition", "Definition", SCREEN(FormWarme)},
           {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)", nullptr},
@@ -121,11 +125,12 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),  SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2), SCREEN(FormZuTyp3),    SCREEN(FormZuTyp5),
-        SCREEN(FormZuTyp6),    SCREEN(FormAllEKD), SCREEN(FormReineisen), SCREEN(FormEKDGesamt),
-        SCREEN(FormEKD06),     SCREEN(FormEKD12),  SCREEN(FormEKD30),     SCREEN(FormZeitAb),
-        SCREEN(FormALLZTAZTU), SCREEN(FormWarme),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),    SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),   SCREEN(FormZuTyp3),    SCREEN(FormZuTyp5),
+        SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen), SCREEN(FormEKDGesamt),
+        SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),     SCREEN(FormZeitAb),
+        SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045), SCREEN(FormZTUi045),
+        SCREEN(FormZTUi07),    SCREEN(FormWarme),
     };
     return screens;
 }

@@ -44,5 +44,6 @@ using TOutputs = std::vector<TOutput>;
 TOutputs Backgrounds();    // cover and main menu
 TOutputs PhaseDiagrams();  // the animated phase diagrams, types 1 to 4
 TOutputs CoolingScreens(); // the iron-carbon cooling screens: strips and micrograph
+TOutputs ZtuPictures();    // the micrographs of the continuous ZTU screen
 
 } // namespace Generator

@@ -41,6 +41,7 @@ constexpr Generator::TOutputs (*Groups[])() = {
     Generator::Backgrounds,
     Generator::PhaseDiagrams,
     Generator::CoolingScreens,
+    Generator::ZtuPictures,
 };
 
 // The archive of all frame strips, embedded under this name.

@@ -1,0 +1,75 @@
+#pragma once
+// The static picture of the continuous and isothermal ZTU screens on a 750 × 500 surface: a
+// gradient from yellow to dark red, on the left the steel corner of the iron–carbon diagram with
+// the steel's composition marked, on the right the ZTU diagram with its logarithmic time axis, its
+// transformation lines and its fields. The four screens differ only in the data below.
+
+#include "platform/Controls.h"
+#include "zta_ztu/TimeTemperature.h"
+
+#include <vector>
+
+namespace ZtuDiagram {
+
+struct TText {
+    const char* Text;
+    int X;
+    int Y;
+};
+
+// A point of the ZTU diagram: decade coordinate and °C.
+struct TTimePoint {
+    long double D;
+    long double T;
+};
+using TCurve = std::vector<TTimePoint>;
+
+// The steel's composition in the section: a dashed vertical from its A3 temperature down to
+// 0 °C, and the A3 and A1 lines from the steel to the section's right edge with their texts.
+struct TLevel {
+    long double AtSteel; // °C where the line leaves the steel's vertical
+    long double AtEdge;  // °C at the section's right edge
+    TText Label;
+};
+struct TComposition {
+    long double Carbon; // %
+    long double Top;    // °C where the vertical starts
+    TLevel A3;
+    TLevel A1;
+};
+
+struct TData {
+    int ZtuLinks;
+    int ZtuRightMargin; // ZtuRechts = W − this
+    int EkdRightMargin; // EkdRechts = W − this
+    // The last time label "10" with exponent "5" sits 7 and 8 pixels further left on one screen.
+    bool TightLastTimeLabel;
+    std::vector<TText> SectionLabels;
+    const char* SteelText;
+    TComposition Composition;
+    std::vector<TCurve> Curves;
+    std::vector<TText> FieldLabels;
+};
+
+// The texts of the steel corner on the screens whose section is 310 pixels wide.
+const std::vector<TText>& NarrowSectionLabels();
+
+// The frame values every paint computes from the surface's size.
+struct TFrames {
+    TimeTemperature::TZtuFrame Ztu;
+    TimeTemperature::TSectionFrame Ekd;
+};
+TFrames Frames(const TData& data, int width, int height);
+
+// The whole static picture on the surface's canvas; returns the frames it used.
+TFrames Paint(TPaintBox& surface, const TData& data);
+
+// The fixed size of the drawing surface on every ZTU screen, in both layouts.
+inline constexpr int SurfaceWidth = 750;
+inline constexpr int SurfaceHeight = 500;
+
+// Colours of the picture that the animations refer to, too.
+inline constexpr TColor NearBlack = 1; // lines and frames: one step above black
+inline constexpr TColor FrameGold = 0x00D7FF;
+
+} // namespace ZtuDiagram
