@@ -1,8 +1,18 @@
 #include "app/Registry.h"
 
+#include "ironcarbon/UnitBildC01.h"
+#include "ironcarbon/UnitBildC02.h"
+#include "ironcarbon/UnitBildC03.h"
+#include "ironcarbon/UnitBildC04.h"
+#include "ironcarbon/UnitBildC05.h"
+#include "ironcarbon/UnitBildC06.h"
+#include "ironcarbon/UnitBildC07.h"
+#include "ironcarbon/UnitBildC08.h"
+#include "ironcarbon/UnitBildFe.h"
 #include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKD12.h"
 #include "ironcarbon/UnitEKD30.h"
+#include "ironcarbon/UnitEKDBilder.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
@@ -68,12 +78,22 @@ void CreateScreens() {
     // 26 FormZTAZTU045
     Create(FormWarme, UnitWarme::Unit); // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
-    Create(FormZeitAb, UnitZeitab::Unit);     // 32
-    Create(FormAbZuTyp1, UnitAbZUTYP1::Unit); // 33
-    // 34 FormEKDBilder … 45 FormBildFe
-    Application.CreateForm(FormInfo);   // 46
-    Create(FormFeKFZ, UnitFeKFZ::Unit); // 47
-    Create(FormFeKRZ, UnitFeKRZ::Unit); // 48
+    Create(FormZeitAb, UnitZeitab::Unit);       // 32
+    Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
+    Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
+    // 35 FormGlueh, 36 FormLMC45
+    Application.CreateForm(FormBildC01); // 37
+    Application.CreateForm(FormBildC02); // 38
+    Application.CreateForm(FormBildC03); // 39
+    Application.CreateForm(FormBildC04); // 40
+    Application.CreateForm(FormBildC05); // 41
+    Application.CreateForm(FormBildC06); // 42
+    Application.CreateForm(FormBildC07); // 43
+    Application.CreateForm(FormBildC08); // 44
+    Application.CreateForm(FormBildFe);  // 45
+    Application.CreateForm(FormInfo);    // 46
+    Create(FormFeKFZ, UnitFeKFZ::Unit);  // 47
+    Create(FormFeKRZ, UnitFeKRZ::Unit);  // 48
     // 49 FormVerSchau
 }
 
@@ -102,6 +122,16 @@ void DestroyScreens() {
     FormEKD30 = nullptr;
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
+    FormEKDBilder = nullptr;
+    FormBildC01 = nullptr;
+    FormBildC02 = nullptr;
+    FormBildC03 = nullptr;
+    FormBildC04 = nullptr;
+    FormBildC05 = nullptr;
+    FormBildC06 = nullptr;
+    FormBildC07 = nullptr;
+    FormBildC08 = nullptr;
+    FormBildFe = nullptr;
     FormZTUcon045 = nullptr;
     FormZTUcon07 = nullptr;
     FormZTUi045 = nullptr;

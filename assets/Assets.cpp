@@ -18,6 +18,15 @@ WB_EMBEDDED(menu_background)
 WB_EMBEDDED(cooling_micrograph)
 WB_EMBEDDED(ztu_martensite)
 WB_EMBEDDED(ztu_normalised)
+WB_EMBEDDED(series_fe)
+WB_EMBEDDED(series_c01)
+WB_EMBEDDED(series_c02)
+WB_EMBEDDED(series_c03)
+WB_EMBEDDED(series_c04)
+WB_EMBEDDED(series_c05)
+WB_EMBEDDED(series_c06)
+WB_EMBEDDED(series_c07)
+WB_EMBEDDED(series_c08)
 WB_EMBEDDED(strips)
 WB_EMBEDDED(font_sans_regular)
 WB_EMBEDDED(font_sans_bold)
@@ -42,6 +51,18 @@ std::span<const std::uint8_t> MartensiteMicrograph() {
 }
 std::span<const std::uint8_t> NormalisedMicrograph() {
     return Embedded_ztu_normalised();
+}
+
+std::span<const std::uint8_t> SeriesMicrograph(int tenthsPercentCarbon) {
+    using Accessor = std::span<const std::uint8_t> (*)();
+    static constexpr Accessor Series[SeriesMicrographs] = {
+        Embedded_series_fe,  Embedded_series_c01, Embedded_series_c02,
+        Embedded_series_c03, Embedded_series_c04, Embedded_series_c05,
+        Embedded_series_c06, Embedded_series_c07, Embedded_series_c08,
+    };
+    if (tenthsPercentCarbon < 0 || tenthsPercentCarbon >= SeriesMicrographs)
+        return {};
+    return Series[tenthsPercentCarbon]();
 }
 
 std::vector<TPixels> Strip(std::string_view name) {

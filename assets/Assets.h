@@ -19,6 +19,13 @@ std::span<const std::uint8_t> MenuBackground();
 // JPEG, 317 x 209, colour: a micrograph of a hypoeutectoid steel, light ferrite grains beside dark
 // lamellar pearlite colonies.
 std::span<const std::uint8_t> CoolingMicrograph();
+
+// The microstructure series, grey-scale JPEGs 400 pixels wide and 276 to 289 high: for 0 pure
+// ferrite at a high magnification (white polygonal grains, thin dark boundaries); for 1 to 8 a
+// steel with that many tenths of a per cent carbon, ferrite and pearlite, the pearlite's share
+// following the lever rule up to the fully pearlitic eutectoid steel. Empty for any other number.
+inline constexpr int SeriesMicrographs = 9;
+std::span<const std::uint8_t> SeriesMicrograph(int tenthsPercentCarbon);
 // JPEG, 160 x 120, colour: martensite, fine dark needles in three directions per former
 // austenite grain on a light ground.
 std::span<const std::uint8_t> MartensiteMicrograph();

@@ -4,6 +4,7 @@
 #include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKD12.h"
 #include "ironcarbon/UnitEKD30.h"
+#include "ironcarbon/UnitEKDBilder.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
 #include "ironcarbon/UnitReineisen.h"
 #include "phase/UnitAbZUTYP1.h"
@@ -90,7 +91,7 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"Reineisen", "Reineisen", SCREEN(FormReineisen)},
           {"EKDGesamt", "EKS-metastabiler und stabiler Zustand (Ferrit + Austenit)",
            SCREEN(FormEKDGesamt)},
-          {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", nullptr},
+          {"EKSmetastabilGefgebilder1", "EKS-metastabil-Gefügebilder", SCREEN(FormEKDBilder)},
           {"C06", "Abkühlung bei C= 0.6 %", SCREEN(FormEKD06)},
           {"C12", "Abkühlung bei C = 1.2 %", SCREEN(FormEKD12)},
           {"C30", "Abkühlung bei C = 3.0 %", SCREEN(FormEKD30)}}},
