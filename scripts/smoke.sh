@@ -89,6 +89,19 @@ run_at() {
             press "$page" Escape
             gone "$caption" || { echo "text page \"$caption\" did not close"; exit 1; }
         done
+        # The microstructure series shows its nine micrographs in a cascade; Esc closes the
+        # frontmost one, and closing the series closes the rest.
+        series="Eisen-Kohlenstoff-Schaubild: metastabiler Zustand  \\(Gefügereihe von 0.1% bis 0.8% Kohlenstoff\\)"
+        press "$menu" alt+e Down Down Down Return
+        bilder=$(window_named "$series") || { echo "microstructure series did not open"; exit 1; }
+        press "$bilder" alt+g
+        viewer=$(window_named "Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff") || { echo "no micrograph viewer"; exit 1; }
+        press "$viewer" Escape
+        gone "Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff" || { echo "micrograph viewer did not close"; exit 1; }
+        window_named "Gefügeaufnahme Ferrit" >/dev/null || { echo "ferrite viewer missing"; exit 1; }
+        press "$bilder" Escape
+        gone "$series" || { echo "microstructure series did not close"; exit 1; }
+        gone "Gefügeaufnahme Ferrit" || { echo "viewers stayed open"; exit 1; }
         press "$menu" Escape
         gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
             { echo "menu did not close"; exit 1; }
