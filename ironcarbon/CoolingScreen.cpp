@@ -226,10 +226,8 @@ TPanel* TCoolingScreen::AddSpeedPanel(const char* name, const char* caption) {
 }
 
 TImageList* TCoolingScreen::AddStrip(const char* asset) {
-    auto* strip = new TImageList(this, StripFrameSize, StripFrameSize);
-    for (TPixels& frame : Assets::Strip(asset))
-        strip->Add(std::move(frame));
-    return strip;
+    return new TImageList(this, StripFrameSize, StripFrameSize,
+                          [asset] { return Assets::Strip(asset); });
 }
 
 void TCoolingScreen::FormCreate() {

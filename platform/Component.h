@@ -12,6 +12,8 @@ public:
     TComponent& operator=(const TComponent&) = delete;
 
     TForm* Owner() const { return owner_; }
+    // The owner's window was hidden: a component holding pictures gives them back.
+    virtual void OwnerHidden() {}
 
 private:
     TForm* owner_;

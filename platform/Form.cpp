@@ -420,6 +420,8 @@ void TForm::HideWindow() {
     TRect covered = ScreenRect();
     InitVisible(false);
     DetachSurface();
+    for (const auto& component : components_)
+        component->OwnerHidden();
     if (detail::WindowsOnDisplay()) {
         window_->hide();
         // The window system keeps a hidden window's picture too; it is painted afresh on showing.

@@ -126,6 +126,8 @@ public:
     void UpdateMenuItem(TMenuItem& item);
     // Brings the window the learner works in now to the front.
     static void ActivateTopModal();
+    // Timers, frame strips and dialogs the form owns.
+    const std::vector<std::unique_ptr<TComponent>>& Components() const { return components_; }
     // Where the window and its client area stand on the screen.
     TRect ScreenRect() const;
     TRect SurfaceScreenRect() const;

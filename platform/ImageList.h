@@ -1,27 +1,39 @@
 #pragma once
-// A frame strip: equal-sized opaque pictures drawn by index, counted from 0.
+// A frame strip: equal-sized opaque pictures drawn by index, counted from 0. A strip made from a
+// source (the program's embedded frames) decodes its frames when one is first needed and gives
+// them back while its window is hidden, so that a hidden screen holds no frames.
 
 #include "platform/Canvas.h"
 #include "platform/Component.h"
 #include "platform/Types.h"
 
+#include <functional>
 #include <vector>
 
 class TImageList : public TComponent {
 public:
-    TImageList(TForm* owner, int width, int height);
+    using Source = std::function<std::vector<TPixels>()>;
+    TImageList(TForm* owner, int width, int height, Source source = {});
     int Width() const { return width_; }
     int Height() const { return height_; }
-    int Count() const { return static_cast<int>(frames_.size()); }
+    int Count() const;
     // Adds a frame; a frame of another size is refused.
     bool Add(TPixels frame);
     // Draws frame `index` with its top-left corner at (x, y). An index outside the strip draws
     // nothing: an animation that runs past its last frame must not read beyond the strip.
     void Draw(TCanvas& canvas, int x, int y, int index) const;
-    const TPixels& Frame(int index) const { return frames_.at(index); }
+    const TPixels& Frame(int index) const;
+    // Whether the frames of a strip with a source are in memory now.
+    bool Decoded() const { return loaded_; }
+
+protected:
+    void OwnerHidden() override;
 
 private:
+    void Load() const;
     int width_;
     int height_;
-    std::vector<TPixels> frames_;
+    Source source_;
+    mutable std::vector<TPixels> frames_;
+    mutable bool loaded_ = false;
 };

@@ -1,8 +1,9 @@
 // A hidden screen costs no pixels: every screen and every panel on it holds its surface only
-// while it is shown, drawing on it while hidden goes nowhere, and showing it again paints the
-// same picture as the first time.
+// while it is shown, its frame strips are given back when it hides, drawing on it while hidden
+// goes nowhere, and showing it again paints the same picture as the first time.
 
 #include "Harness.h"
+#include "platform/ImageList.h"
 
 #include <functional>
 
@@ -26,6 +27,14 @@ int SurfacesHeld(const TForm& form) {
     for (const TContainer* s : Surfaces(form))
         held += s->HoldsSurface();
     return held;
+}
+
+int StripsDecoded(const TForm& form) {
+    int decoded = 0;
+    for (const auto& component : form.Components())
+        if (auto* strip = dynamic_cast<const TImageList*>(component.get()))
+            decoded += strip->Decoded();
+    return decoded;
 }
 
 std::vector<TPixels> Picture(const TForm& form) {
@@ -59,6 +68,7 @@ TEST_P(HiddenScreens, HoldNoPixelsAndShowTheSamePictureAgain) {
         form.Close();
         harness::Settle();
         EXPECT_EQ(SurfacesHeld(form), 0) << form.Caption() << " keeps pixels when hidden";
+        EXPECT_EQ(StripsDecoded(form), 0) << form.Caption() << " keeps frames when hidden";
 
         form.ShowModal();
         harness::Settle();
