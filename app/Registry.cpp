@@ -34,6 +34,7 @@
 #include "shell/UnitMenue.h"
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
+#include "treatment/UnitGlueh.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -81,7 +82,8 @@ void CreateScreens() {
     Create(FormZeitAb, UnitZeitab::Unit);       // 32
     Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
     Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
-    // 35 FormGlueh, 36 FormLMC45
+    Create(FormGlueh, UnitGlueh::Unit); // 35
+    // 36 FormLMC45
     Application.CreateForm(FormBildC01); // 37
     Application.CreateForm(FormBildC02); // 38
     Application.CreateForm(FormBildC03); // 39
@@ -122,6 +124,7 @@ void DestroyScreens() {
     FormEKD30 = nullptr;
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
+    FormGlueh = nullptr;
     FormEKDBilder = nullptr;
     FormBildC01 = nullptr;
     FormBildC02 = nullptr;

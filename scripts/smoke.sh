@@ -102,6 +102,12 @@ run_at() {
         press "$bilder" Escape
         gone "$series" || { echo "microstructure series did not close"; exit 1; }
         gone "Gefügeaufnahme Ferrit" || { echo "viewers stayed open"; exit 1; }
+        # Annealing.
+        glueh="Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im Eisen-Kohlenstoff-Schaubild \\(EKS\\)"
+        press "$menu" alt+w Down Return
+        page=$(window_named "$glueh") || { echo "annealing screen did not open"; exit 1; }
+        press "$page" Escape
+        gone "$glueh" || { echo "annealing screen did not close"; exit 1; }
         press "$menu" Escape
         gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
             { echo "menu did not close"; exit 1; }

@@ -23,6 +23,7 @@
 #include "shell/UnitEntZu.h"
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
+#include "treatment/UnitGlueh.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -109,7 +110,7 @@ const std::vector<TopicMenu>& TopicMenus() {
          {{"Definition", "Definition", SCREEN(FormWarme)},
           {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)", nullptr},
           {"Temperatufhrung", "Temperaturführung", nullptr},
-          {"Glhverfahren1", "Glühverfahren", nullptr},
+          {"Glhverfahren1", "Glühverfahren", SCREEN(FormGlueh)},
           {"Normal", "Normalglühen", nullptr},
           {"Haerten", "Härten", nullptr},
           {"Vergten", "Vergüten", nullptr},
