@@ -35,6 +35,8 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitLMC45.h"
+#include "treatment/UnitVergschau.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -83,7 +85,7 @@ void CreateScreens() {
     Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
     Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
     Create(FormGlueh, UnitGlueh::Unit); // 35
-    // 36 FormLMC45
+    Application.CreateForm(FormLMC45); // 36
     Application.CreateForm(FormBildC01); // 37
     Application.CreateForm(FormBildC02); // 38
     Application.CreateForm(FormBildC03); // 39
@@ -96,7 +98,7 @@ void CreateScreens() {
     Application.CreateForm(FormInfo);    // 46
     Create(FormFeKFZ, UnitFeKFZ::Unit);  // 47
     Create(FormFeKRZ, UnitFeKRZ::Unit);  // 48
-    // 49 FormVerSchau
+    Create(FormVerSchau, UnitVergschau::Unit); // 49
 }
 
 void DestroyScreens() {
@@ -125,6 +127,8 @@ void DestroyScreens() {
     FormFeKFZ = nullptr;
     FormFeKRZ = nullptr;
     FormGlueh = nullptr;
+    FormLMC45 = nullptr;
+    FormVerSchau = nullptr;
     FormEKDBilder = nullptr;
     FormBildC01 = nullptr;
     FormBildC02 = nullptr;

@@ -16,6 +16,9 @@
 WB_EMBEDDED(cover)
 WB_EMBEDDED(menu_background)
 WB_EMBEDDED(cooling_micrograph)
+WB_EMBEDDED(c45_normalised)
+WB_EMBEDDED(c45_hardened)
+WB_EMBEDDED(c45_quenched_tempered)
 WB_EMBEDDED(ztu_martensite)
 WB_EMBEDDED(ztu_normalised)
 WB_EMBEDDED(series_fe)
@@ -45,6 +48,15 @@ std::span<const std::uint8_t> MenuBackground() {
 }
 std::span<const std::uint8_t> CoolingMicrograph() {
     return Embedded_cooling_micrograph();
+}
+std::span<const std::uint8_t> C45Normalised() {
+    return Embedded_c45_normalised();
+}
+std::span<const std::uint8_t> C45Hardened() {
+    return Embedded_c45_hardened();
+}
+std::span<const std::uint8_t> C45QuenchedAndTempered() {
+    return Embedded_c45_quenched_tempered();
 }
 std::span<const std::uint8_t> MartensiteMicrograph() {
     return Embedded_ztu_martensite();

@@ -19,6 +19,12 @@ std::span<const std::uint8_t> MenuBackground();
 // JPEG, 317 x 209, colour: a micrograph of a hypoeutectoid steel, light ferrite grains beside dark
 // lamellar pearlite colonies.
 std::span<const std::uint8_t> CoolingMicrograph();
+// JPEGs, 800 x 600, colour: light micrographs of the steel C 45, normalised (light ferrite grains
+// between dark-brown lamellar pearlite), hardened (fine martensite needles in light brown) and
+// quenched and tempered (fine mottled tempered martensite, light with dark speckles).
+std::span<const std::uint8_t> C45Normalised();
+std::span<const std::uint8_t> C45Hardened();
+std::span<const std::uint8_t> C45QuenchedAndTempered();
 
 // The microstructure series, grey-scale JPEGs 400 pixels wide and 276 to 289 high: for 0 pure
 // ferrite at a high magnification (white polygonal grains, thin dark boundaries); for 1 to 8 a

@@ -102,12 +102,21 @@ run_at() {
         press "$bilder" Escape
         gone "$series" || { echo "microstructure series did not close"; exit 1; }
         gone "Gefügeaufnahme Ferrit" || { echo "viewers stayed open"; exit 1; }
-        # Annealing.
+        # Annealing; then the tempering chart, from which the C 45 micrographs open.
         glueh="Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im Eisen-Kohlenstoff-Schaubild \\(EKS\\)"
         press "$menu" alt+w Down Return
         page=$(window_named "$glueh") || { echo "annealing screen did not open"; exit 1; }
         press "$page" Escape
         gone "$glueh" || { echo "annealing screen did not close"; exit 1; }
+        press "$menu" alt+w Up Return
+        chart=$(window_named "Vergütungsschaubild eines C 45") || { echo "tempering chart did not open"; exit 1; }
+        press "$chart" alt+g
+        lm="Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten"
+        page=$(window_named "$lm") || { echo "C 45 micrographs did not open"; exit 1; }
+        press "$page" Escape
+        gone "$lm" || { echo "C 45 micrographs did not close"; exit 1; }
+        press "$chart" Escape
+        gone "Vergütungsschaubild eines C 45" || { echo "tempering chart did not close"; exit 1; }
         press "$menu" Escape
         gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
             { echo "menu did not close"; exit 1; }

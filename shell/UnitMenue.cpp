@@ -24,6 +24,7 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitVergschau.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -114,7 +115,7 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"Normal", "Normalglühen", nullptr},
           {"Haerten", "Härten", nullptr},
           {"Vergten", "Vergüten", nullptr},
-          {"Vergtungsschaubild1", "Vergütungsschaubild C45", nullptr}}},
+          {"Vergtungsschaubild1", "Vergütungsschaubild C45", SCREEN(FormVerSchau)}}},
     };
     return menus;
 }

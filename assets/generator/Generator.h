@@ -44,6 +44,7 @@ using TOutputs = std::vector<TOutput>;
 TOutputs Backgrounds();    // cover and main menu
 TOutputs PhaseDiagrams();  // the animated phase diagrams, types 1 to 4
 TOutputs CoolingScreens(); // the iron-carbon cooling screens: strips and micrograph
+TOutputs C45Micrographs(); // the micrographs of the steel C 45 after three treatments
 TOutputs SteelSeries();    // the micrographs of pure ferrite and the steels to 0.8 % carbon
 TOutputs ZtuPictures();    // the micrographs of the continuous ZTU screen
 

@@ -41,6 +41,7 @@ constexpr Generator::TOutputs (*Groups[])() = {
     Generator::Backgrounds,
     Generator::PhaseDiagrams,
     Generator::CoolingScreens,
+    Generator::C45Micrographs,
     Generator::SteelSeries,
     Generator::ZtuPictures,
 };
