@@ -37,6 +37,7 @@
 #include "treatment/UnitGlueh.h"
 #include "treatment/UnitLMC45.h"
 #include "treatment/UnitVergschau.h"
+#include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -78,27 +79,27 @@ void CreateScreens() {
     Create(FormZTUcon07, UnitZTUconC07::Unit);   // 23
     Create(FormZTUi045, UnitZTUisoC045::Unit);   // 24
     Create(FormZTUi07, UnitZTUisoC07::Unit);     // 25
-    // 26 FormZTAZTU045
-    Create(FormWarme, UnitWarme::Unit); // 27
+    Create(FormZTAZTU045, UnitZTAZTU045::Unit);  // 26
+    Create(FormWarme, UnitWarme::Unit);          // 27
     // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
     Create(FormZeitAb, UnitZeitab::Unit);       // 32
     Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
     Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
-    Create(FormGlueh, UnitGlueh::Unit); // 35
-    Application.CreateForm(FormLMC45); // 36
-    Application.CreateForm(FormBildC01); // 37
-    Application.CreateForm(FormBildC02); // 38
-    Application.CreateForm(FormBildC03); // 39
-    Application.CreateForm(FormBildC04); // 40
-    Application.CreateForm(FormBildC05); // 41
-    Application.CreateForm(FormBildC06); // 42
-    Application.CreateForm(FormBildC07); // 43
-    Application.CreateForm(FormBildC08); // 44
-    Application.CreateForm(FormBildFe);  // 45
-    Application.CreateForm(FormInfo);    // 46
-    Create(FormFeKFZ, UnitFeKFZ::Unit);  // 47
-    Create(FormFeKRZ, UnitFeKRZ::Unit);  // 48
-    Create(FormVerSchau, UnitVergschau::Unit); // 49
+    Create(FormGlueh, UnitGlueh::Unit);         // 35
+    Application.CreateForm(FormLMC45);          // 36
+    Application.CreateForm(FormBildC01);        // 37
+    Application.CreateForm(FormBildC02);        // 38
+    Application.CreateForm(FormBildC03);        // 39
+    Application.CreateForm(FormBildC04);        // 40
+    Application.CreateForm(FormBildC05);        // 41
+    Application.CreateForm(FormBildC06);        // 42
+    Application.CreateForm(FormBildC07);        // 43
+    Application.CreateForm(FormBildC08);        // 44
+    Application.CreateForm(FormBildFe);         // 45
+    Application.CreateForm(FormInfo);           // 46
+    Create(FormFeKFZ, UnitFeKFZ::Unit);         // 47
+    Create(FormFeKRZ, UnitFeKRZ::Unit);         // 48
+    Create(FormVerSchau, UnitVergschau::Unit);  // 49
 }
 
 void DestroyScreens() {
@@ -143,4 +144,5 @@ void DestroyScreens() {
     FormZTUcon07 = nullptr;
     FormZTUi045 = nullptr;
     FormZTUi07 = nullptr;
+    FormZTAZTU045 = nullptr;
 }

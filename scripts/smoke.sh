@@ -81,6 +81,7 @@ run_at() {
                            "alt+t Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
                            "alt+t Up Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
                            "alt+t Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
+                           "alt+w Down Return| ZTA/ZTU-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
                            "alt+e Down Return|Reines Eisen: Abkühl- und Aufheizkurve"; do
             keys=${key_caption%%|*}; caption=${key_caption#*|}
             # shellcheck disable=SC2086
@@ -104,7 +105,7 @@ run_at() {
         gone "Gefügeaufnahme Ferrit" || { echo "viewers stayed open"; exit 1; }
         # Annealing; then the tempering chart, from which the C 45 micrographs open.
         glueh="Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im Eisen-Kohlenstoff-Schaubild \\(EKS\\)"
-        press "$menu" alt+w Down Return
+        press "$menu" alt+w Down Down Return
         page=$(window_named "$glueh") || { echo "annealing screen did not open"; exit 1; }
         press "$page" Escape
         gone "$glueh" || { echo "annealing screen did not close"; exit 1; }

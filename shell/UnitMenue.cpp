@@ -25,6 +25,7 @@
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
 #include "treatment/UnitVergschau.h"
+#include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -109,7 +110,8 @@ const std::vector<TopicMenu>& TopicMenus() {
           {"ZTUiso07", "Isothermes ZTU-Schaubild (C = 0.70%)", SCREEN(FormZTUi07)}}},
         {"&Wärmebehandlung",
          {{"Definition", "Definition", SCREEN(FormWarme)},
-          {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)", nullptr},
+          {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)",
+           SCREEN(FormZTAZTU045)},
           {"Temperatufhrung", "Temperaturführung", nullptr},
           {"Glhverfahren1", "Glühverfahren", SCREEN(FormGlueh)},
           {"Normal", "Normalglühen", nullptr},
@@ -133,7 +135,7 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
         SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen), SCREEN(FormEKDGesamt),
         SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),     SCREEN(FormZeitAb),
         SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045), SCREEN(FormZTUi045),
-        SCREEN(FormZTUi07),    SCREEN(FormWarme),
+        SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
     };
     return screens;
 }

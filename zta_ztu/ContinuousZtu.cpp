@@ -174,21 +174,11 @@ void TContinuousZtuScreen::CurveTimer(int i) {
     TCanvas& c = PaintBoxLog->Canvas;
     int& x = unit_.KurveX;
     float& y = unit_.KurveY;
-    y = CurveY(curve.K, x);
     c.Pen.Width = CurvePenWidth;
     c.Pen.Color = CurveBlue;
     c.Brush.Color = CurveBlue;
     c.Font.Color = clWhite;
-    // Each piece is tested on the KurveX the previous one left, so one tick may draw two.
-    for (const TSegment& s : curve.Segments) {
-        if (x <= s.From || x > s.To)
-            continue;
-        if (!s.Exponential)
-            y = static_cast<float>((x - s.Pivot) * s.Slope + s.Offset);
-        const int before = x;
-        x += s.Step;
-        c.LineTo(s.DrawAfterStep ? x : before, Round(y));
-    }
+    GrowCurve(c, curve.Segments, curve.K, x, y);
     for (const TMarker& m : curve.Markers)
         if (x == m.AtX)
             Mark(m);

@@ -18,19 +18,7 @@
 
 namespace ContinuousZtu {
 
-// One piece of a cooling curve: while KurveX lies in (From, To], KurveY is either the curve of
-// constant rate or (X − Pivot) · Slope + Offset, a line is drawn to the curve point and KurveX
-// advances by Step. The line ends at the X before the step unless DrawAfterStep.
-struct TSegment {
-    int From;
-    int To;
-    bool Exponential;
-    long double Pivot = 0;
-    long double Slope = 0;
-    long double Offset = 0;
-    int Step = 1;
-    bool DrawAfterStep = false;
-};
+using TSegment = TimeTemperature::TSegment;
 
 // A dot where the curve crosses a line, its corners relative to (KurveX, KurveY).
 struct TMarker {

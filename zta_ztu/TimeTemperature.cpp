@@ -62,6 +62,23 @@ float CurveY(long double k, int x) {
     return static_cast<float>(k * std::pow(10.0L, exponent));
 }
 
+void GrowCurve(TCanvas& canvas, std::span<const TSegment> segments, long double k, int& kurveX,
+               float& kurveY, double faktorX, double faktorY) {
+    kurveY = CurveY(k, kurveX);
+    for (const TSegment& s : segments) {
+        if (kurveX <= s.From || kurveX > s.To)
+            continue;
+        if (!s.Exponential)
+            kurveY = static_cast<float>((kurveX - s.Pivot) * s.Slope + s.Offset);
+        const int before = kurveX;
+        kurveX += s.Step;
+        const int x = s.DrawAfterStep ? kurveX : before;
+        canvas.LineTo(
+            Round(x * static_cast<long double>(faktorX)),
+            Round((static_cast<long double>(kurveY) + s.Dy) * static_cast<long double>(faktorY)));
+    }
+}
+
 void Dot(TCanvas& canvas, TColor pen, TColor fill, int x1, int y1, int x2, int y2) {
     canvas.Pen.Width = 1;
     canvas.Pen.Color = pen;

@@ -7,6 +7,7 @@
 #include "platform/Canvas.h"
 #include "platform/Controls.h"
 
+#include <span>
 #include <string>
 
 namespace TimeTemperature {
@@ -72,6 +73,26 @@ void PlaceOverlay(TControl& overlay, const TControl& surface, const TZtuFrame& f
 // y = k · 10^((x − 55) / 55), computed in single precision as the curves are stored.
 inline constexpr int CurveDecadeWidth = 55;
 float CurveY(long double k, int x);
+
+// One piece of a cooling curve on the overlay: while KurveX lies in (From, To], KurveY is either
+// the curve of constant rate (Exponential) or (X − Pivot) · Slope + Offset; a line is drawn to the
+// point (X, KurveY + Dy), scaled by the factors, and KurveX advances by Step. The point takes the X
+// before the step unless DrawAfterStep.
+struct TSegment {
+    int From;
+    int To;
+    bool Exponential;
+    long double Pivot = 0;
+    long double Slope = 0;
+    long double Offset = 0;
+    int Step = 1;
+    bool DrawAfterStep = false;
+    int Dy = 0;
+};
+// One tick of a curve: KurveY from the model, then every piece in turn, each tested on the X the
+// previous one left, so that one tick may draw two pieces.
+void GrowCurve(TCanvas& canvas, std::span<const TSegment> segments, long double k, int& kurveX,
+               float& kurveY, double faktorX = 1, double faktorY = 1);
 
 // A marker dot where a curve crosses a line of the diagram: a 1-pixel outline in the pen colour
 // around a fill in the brush colour.
