@@ -24,6 +24,7 @@
 #include "phase/UnitZutyp1.h"
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
+#include "phase/UnitZutyp4.h"
 #include "platform/Application.h"
 #include "shell/UnitALLZTAZTU.h"
 #include "shell/UnitAllEKD.h"
@@ -56,15 +57,15 @@ void Create(Form*& instance, Variables& unit) {
 
 // The creation order of the whole program; a screen not built yet keeps its place empty.
 void CreateScreens() {
-    Create(FormHaupt, UnitDeckEKD::Unit);     // 1
-    Application.CreateForm(FormMenue);        // 2
-    Create(FormAllZu, UnitAllZu::Unit);       // 3
-    Create(FormEntZu, UnitEntZu::Unit);       // 4
-    Create(FormAbZuTyp2, UnitAbZUTYP2::Unit); // 5
-    Create(FormZuTyp1, UnitZutyp1::Unit);     // 6
-    Create(FormZuTyp2, UnitZutyp2::Unit);     // 7
-    Create(FormZuTyp3, UnitZutyp3::Unit);     // 8
-    // 9 FormZuTyp4
+    Create(FormHaupt, UnitDeckEKD::Unit);       // 1
+    Application.CreateForm(FormMenue);          // 2
+    Create(FormAllZu, UnitAllZu::Unit);         // 3
+    Create(FormEntZu, UnitEntZu::Unit);         // 4
+    Create(FormAbZuTyp2, UnitAbZUTYP2::Unit);   // 5
+    Create(FormZuTyp1, UnitZutyp1::Unit);       // 6
+    Create(FormZuTyp2, UnitZutyp2::Unit);       // 7
+    Create(FormZuTyp3, UnitZutyp3::Unit);       // 8
+    Create(FormZuTyp4, UnitZutyp4::Unit);       // 9
     Create(FormZuTyp5, UnitZuTyp5::Unit);       // 10
     Create(FormZuTyp6, UnitZuTyp6::Unit);       // 11
     Create(FormAllEKD, UnitAllEKD::Unit);       // 12
@@ -112,6 +113,7 @@ void DestroyScreens() {
     FormZuTyp1 = nullptr;
     FormZuTyp2 = nullptr;
     FormZuTyp3 = nullptr;
+    FormZuTyp4 = nullptr;
     FormZuTyp5 = nullptr;
     FormZuTyp6 = nullptr;
     FormEntZu = nullptr;

@@ -122,6 +122,12 @@ void TAlloyRunsForm::FormCreate() {
     LayOut();
 }
 
+void TAlloyRunsForm::PrepareDiagramPen() {
+    TCanvas& haupt = PaintBoxHaupt->Canvas;
+    haupt.Pen.Width = DiagramPenWidth;
+    haupt.Pen.Style = psSolid;
+}
+
 // Every paint of the window puts the general text back, which also drops the lines the runs
 // appended. The text box is a window of its own: writing it repaints the box, not this window,
 // so the paint does not call itself again. A text that is already what the paint would write is

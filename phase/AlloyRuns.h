@@ -212,6 +212,11 @@ protected:
     void DrawFrame(int run, bool advance = true);
     void AppendExplanation(int run);
 
+    // The diagram's paint starts with the pen the screen was laid out with, whatever a run or the
+    // last paint left on it (3 px wide, or dotted): the diagram then looks the same at every
+    // paint, after a run, a repaint or when the screen is shown again.
+    void PrepareDiagramPen();
+
     // The limited-solubility screens' tick: the titles on silver in the run's colour, the cooling
     // line, the run's keyframes for the row reached, the line once more, and the end.
     void PlayTick(int run, const AlloyRuns::Script& script);

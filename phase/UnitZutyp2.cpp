@@ -406,6 +406,7 @@ void TFormZuTyp2::Reset() {
 
 void TFormZuTyp2::PaintBoxHauptPaint() {
     TCanvas& c = PaintBoxHaupt->Canvas;
+    PrepareDiagramPen();
     c.Pen.Color = clWhite;
     c.Rectangle(0, 0, Unit.DiagBreite, Unit.DiagHoehe);
     c.Brush.Color = clWhite;

@@ -355,10 +355,10 @@ TFormZuTyp3::TFormZuTyp3() : TAlloyRunsForm(ScreenData, Unit, Unit.Runs) {
     StartL4->OnClick = [this] { StartL4Click(); };
 }
 
-// The pen keeps what the last paint or run left: the outlines of the two white rectangles come
-// out dotted from the second paint on, and the colour field sets its lines solid again.
+// The paint leaves the pen dotted; the colour field draws its lines solid again.
 void TFormZuTyp3::PaintBoxHauptPaint() {
     TCanvas& c = PaintBoxHaupt->Canvas;
+    PrepareDiagramPen();
     c.Pen.Color = clWhite;
     c.Rectangle(0, 0, Unit.DiagBreite, Unit.DiagHoehe);
     c.Brush.Color = clWhite;

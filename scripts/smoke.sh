@@ -74,7 +74,8 @@ run_at() {
                            "alt+t Down Return| ZTA/ZTU-Schaubilder" \
                            "alt+w Return|Wärmebehandlung" \
                            "alt+z l|Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener Unlöslichkeit im festen Zustand \\(schematisch\\)" \
-                           "alt+z Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System \\(schematisch\\)" \
+                           "alt+z Up Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System \\(schematisch\\)" \
+                           "alt+z Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / peritektisches System \\(schematisch\\)" \
                            "alt+z Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand \\(schematisch\\)" \
                            "alt+z Down Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und Unlöslichkeit im festen Zustand \\(schematisch\\)" \
                            "alt+t Up Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \

@@ -14,6 +14,7 @@
 #include "phase/UnitZutyp1.h"
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
+#include "phase/UnitZutyp4.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
 #include "shell/ScreenFrame.h"
@@ -86,7 +87,8 @@ const std::vector<TopicMenu>& TopicMenus() {
            SCREEN(FormZuTyp2)},
           {"Typ3", "Eutektisches System mit begrenzter Löslichkeit (\"Typ 3\")",
            SCREEN(FormZuTyp3)},
-          {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")", nullptr},
+          {"Typ4", "Peritektisches System mit begrenzter Löslichkeit (\"Typ 4\")",
+           SCREEN(FormZuTyp4)},
           {"Typ5", "System intermediäre Phase (\"Typ 5\")", SCREEN(FormZuTyp5)},
           {"Typ6", "System mit Umwandlungen im festen Zustand (\"Typ 6\")", SCREEN(FormZuTyp6)}}},
         {"Zustandsschaubild &Eisen-Kohlenstoff",
@@ -130,12 +132,12 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),    SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),   SCREEN(FormZuTyp3),    SCREEN(FormZuTyp5),
-        SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen), SCREEN(FormEKDGesamt),
-        SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),     SCREEN(FormZeitAb),
-        SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045), SCREEN(FormZTUi045),
-        SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1), SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),    SCREEN(FormZuTyp3),   SCREEN(FormZuTyp4),
+        SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen),
+        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),
+        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045),
+        SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
     };
     return screens;
 }

@@ -467,7 +467,7 @@ TFrames Typ4L3() {
 TFrames AinB() {
     static constexpr std::array Growing{0.02, 0.05, 0.08, 0.12, 0.16, 0.20, 0.24, 0.28, 0.32};
     constexpr double Alpha = 0.36;
-    static constexpr std::array Shells{0.46, 0.56, 0.66, 0.76, 0.86, 0.97};
+    static constexpr std::array Shells{0.46, 0.56, 0.66, 0.76, 0.86, 0.985};
     static constexpr std::array Cores{0.30, 0.24, 0.18, 0.13, 0.09, 0.05};
     TRandom random(0x5479703441696E42ull);
     const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));

@@ -18,6 +18,7 @@
 #include "phase/PhaseDiagram.h"
 #include "phase/UnitZutyp2.h"
 #include "phase/UnitZutyp3.h"
+#include "phase/UnitZutyp4.h"
 
 namespace {
 
@@ -321,6 +322,114 @@ TEST(Type3Strips, AlloyFourGrowsBetaThenAlphaOnTheGrainBoundaries) {
         if (last.Data[i] == Alpha && grains.Data[i] == Grey)
             return;
     ADD_FAILURE() << "no segregate on a boundary";
+}
+
+// Whether every pixel of the colour in one frame has one of the colours in the next: a phase
+// that is only converted or only shrinks.
+bool Within(const TPixels& from, std::uint32_t colour, const TPixels& to,
+            std::initializer_list<std::uint32_t> allowed) {
+    for (std::size_t i = 0; i < from.Data.size(); ++i)
+        if (from.Data[i] == colour &&
+            std::find(allowed.begin(), allowed.end(), to.Data[i]) == allowed.end())
+            return false;
+    return true;
+}
+
+// Alloy 1 of the peritectic: α at the upper tie lines' shares and at the peritectic line, then
+// β shells that eat into the α down to the lower tie lines' shares.
+TEST(Type4Strips, AlloyOneEndsAsAlphaInBetaAtTheLeverShares) {
+    using namespace UnitZutyp4;
+    const char* strip = "ZuTyp4.L1";
+    const int upper[] = {92, 96, 100, 104, 108, 116, 124, 132, 144, 152, 164, 172};
+    for (int i = 0; i < 12; ++i) {
+        const AlloyRuns::Row& r = RowAt(UpperRows, upper[i]);
+        EXPECT_NEAR(Share(strip, 1 + i, Alpha), Lever(r.To, 204, r.From), LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_NEAR(Share(strip, 13, Alpha), Lever(365, 204, 112), LeverTolerance);
+    ExpectGrowth(strip, 0, 13, Alpha);
+    EXPECT_TRUE(Within(Frames(strip)[14], Alpha, Frames(strip)[13], {Alpha}))
+        << "the α only shrinks in the reaction";
+    const int lower[] = {184, 216, 244, 276, 308, 336};
+    for (int i = 0; i < 6; ++i) {
+        const AlloyRuns::Row& r = RowAt(LowerRows, lower[i]);
+        EXPECT_NEAR(Share(strip, 14 + i, Alpha), Lever(r.To, 204, r.From), LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_NEAR(Share(strip, 20, Alpha), Lever(320, 204, 66), LeverTolerance);
+    ExpectGrowth(strip, 14, 20, Beta);
+}
+
+// Alloy 2: α in the melt to 27 %, then β grains whose white boundaries stand for the little α
+// left, then α segregating as dots in the grains to the lower tie lines' shares.
+TEST(Type4Strips, AlloyTwoTurnsWhollyToBetaThenSegregatesAlpha) {
+    using namespace UnitZutyp4;
+    const char* strip = "ZuTyp4.L2";
+    const int upper[] = {136, 140, 144, 148, 156, 164, 172};
+    for (int i = 0; i < 7; ++i) {
+        const AlloyRuns::Row& r = RowAt(UpperRows, upper[i]);
+        EXPECT_NEAR(Share(strip, 1 + i, Alpha), Lever(r.To, 296, r.From), LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_NEAR(Share(strip, 8, Alpha), Lever(365, 296, 112), LeverTolerance);
+    ExpectGrowth(strip, 0, 8, Alpha);
+    EXPECT_TRUE(ThinLines(Frames(strip)[9], Alpha)) << "grain boundaries, not α areas";
+    const double boundaries = Share(strip, 9, Alpha);
+    const double atReaction = Lever(297, 296, 109);
+    const int lower[] = {216, 248, 276, 308, 340};
+    for (int i = 0; i < 5; ++i) {
+        const AlloyRuns::Row& r = RowAt(LowerRows, lower[i]);
+        EXPECT_NEAR(Share(strip, 10 + i, Alpha) - boundaries, Lever(r.To, 296, r.From) - atReaction,
+                    LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_NEAR(Share(strip, 15, Alpha) - boundaries, Lever(320, 296, 66) - atReaction,
+                LeverTolerance);
+    ExpectGrowth(strip, 9, 15, Alpha);
+}
+
+// Alloy 3: a little α, converted to β, which grows at L3's own tie lines to homogeneous β.
+TEST(Type4Strips, AlloyThreeConvertsItsAlphaAndGrowsBeta) {
+    using namespace UnitZutyp4;
+    const char* strip = "ZuTyp4.L3";
+    for (int i = 0; i < 3; ++i) {
+        const AlloyRuns::Row& r = RowAt(UpperRows, 168 + 4 * i);
+        EXPECT_NEAR(Share(strip, 1 + i, Alpha), Lever(r.To, 342, r.From), LeverTolerance)
+            << "row " << r.K;
+    }
+    EXPECT_NEAR(Share(strip, 4, Alpha), Lever(365, 342, 112), LeverTolerance);
+    EXPECT_TRUE(Within(Frames(strip)[4], Alpha, Frames(strip)[5], {Beta})) << "α becomes β";
+    for (std::size_t i = 0; i < L3Rows.size(); ++i)
+        EXPECT_NEAR(Share(strip, 5 + static_cast<int>(i), Beta),
+                    Lever(L3Rows[i].To, 342, L3Rows[i].From), LeverTolerance)
+            << "row " << L3Rows[i].K;
+    ExpectGrowth(strip, 5, 10, Beta);
+    EXPECT_TRUE(ThinLines(Frames(strip)[11], Alpha));
+}
+
+// The inset: black crystals growing in the melt; white α crystals; black shells growing outwards
+// into the melt and inwards into the shrinking white cores; β grains with seams and remnants;
+// β grains with grey boundaries.
+TEST(Type4Strips, TheInsetShowsShellsGrowingRoundShrinkingCores) {
+    const char* strip = "ZuTyp4.AinB";
+    const std::vector<TPixels>& f = Frames(strip);
+    EXPECT_GT(Share(strip, 0, Beta), 0.0);
+    ExpectGrowth(strip, 0, 8, Beta);
+    EXPECT_TRUE(Within(f[8], Beta, f[9], {Alpha}));
+    EXPECT_EQ(Share(strip, 9, Beta), 0.0);
+    for (int i = 9; i < 15; ++i) {
+        EXPECT_TRUE(Within(f[i + 1], Alpha, f[i], {Alpha})) << "cores shrink, frame " << i + 1;
+        EXPECT_LT(Share(strip, i + 1, Alpha), Share(strip, i, Alpha)) << i + 1;
+        if (i > 9) {
+            EXPECT_TRUE(Within(f[i], Beta, f[i + 1], {Beta})) << "shells grow, frame " << i + 1;
+        }
+    }
+    EXPECT_GT(Share(strip, 15, Alpha), 0.0) << "white remnants";
+    EXPECT_TRUE(ThinLines(f[15], Melt)) << "thin seams";
+    EXPECT_EQ(Share(strip, 16, Alpha), 0.0);
+    EXPECT_TRUE(ThinLines(f[16], Grey));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_TRUE(Rounded(f[i], Beta)) << i;
 }
 
 // A fine lamellar eutectic: along a row the colour changes every few pixels, and the stripes are

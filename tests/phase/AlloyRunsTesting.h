@@ -33,31 +33,6 @@ public:
                     return false;
         return true;
     }
-    // Whether two pictures of the screen agree but for the outlines of the diagram's two white
-    // rectangles, the surface's and the field's, which the paint draws with the pen as it was
-    // last left: 2 px wide when the screen first opens, 3 px after a run, dotted on some screens.
-    bool SameButOutlines(const TPixels& a, const TPixels& b) const {
-        if (a.Width != b.Width || a.Height != b.Height)
-            return false;
-        auto near = [](int v, int edge) { return v >= edge - 2 && v <= edge + 2; };
-        auto onOutline = [&](int x, int y, TRect r) {
-            const bool alongX = x >= r.Left - 2 && x <= r.Right + 2;
-            const bool alongY = y >= r.Top - 2 && y <= r.Bottom + 2;
-            return (alongY && (near(x, r.Left) || near(x, r.Right - 1))) ||
-                   (alongX && (near(y, r.Top) || near(y, r.Bottom - 1)));
-        };
-        for (int y = 0; y < a.Height; ++y)
-            for (int x = 0; x < a.Width; ++x) {
-                const int dx = x - place_.DiagLinks;
-                const int dy = y - place_.DiagOben;
-                const bool outline =
-                    onOutline(dx, dy, {0, 0, place_.DiagBreite, place_.DiagHoehe}) ||
-                    onOutline(dx, dy, {20, 20, 481, 370});
-                if (!outline && a.at(x, y) != b.at(x, y))
-                    return false;
-            }
-        return true;
-    }
 
 private:
     TAlloyRunsForm& form_;

@@ -255,7 +255,7 @@ TEST_P(ZuTyp2, ClearingInTheMiddleOfARunGivesTheFreshScreen) {
         EXPECT_EQ((std::array{alloy.TempY, alloy.BildNr}), (std::array{22, 0}));
     for (TEdit* box : {form.EditA, form.EditSch1, form.EditB, form.EditSch2})
         EXPECT_EQ(box->Text(), "");
-    EXPECT_TRUE(probe.SameButOutlines(fresh, form.Snapshot()));
+    EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
     EXPECT_EQ(form.MemoErlaeuterung->LinesCount(), 28);
     EXPECT_EQ(form.MemoErlaeuterung->LinesGet(27), "     Bereich (B > 60%, A < 40%)");
     // The run starts again from the top.
@@ -276,7 +276,7 @@ TEST_P(ZuTyp2, EscapeResetsAndClosesWhileARunIsGoing) {
     EXPECT_EQ(Unit.Runs[0].TempY, 22);
     EXPECT_FALSE(form.RunStrips[0]->Decoded()); // a closed screen holds no frames
     harness::Menu(*FormMenue, Command);
-    EXPECT_TRUE(probe.SameButOutlines(fresh, form.Snapshot()));
+    EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
     EXPECT_TRUE(form.Startunter->Enabled());
 }
 
@@ -288,7 +288,7 @@ TEST_P(ZuTyp2, ARepaintRestoresTheDiagramAndTextAndPaintsOnlyOnce) {
     Run(0, 31);
     form.Refresh();
     harness::Settle();
-    EXPECT_TRUE(probe.SameButOutlines(fresh, form.Snapshot()));
+    EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
     EXPECT_EQ(form.MemoErlaeuterung->LinesCount(), 28);
     EXPECT_TRUE(form.TimerUnter->Enabled());
     Run(0, 1);

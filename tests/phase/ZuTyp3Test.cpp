@@ -254,7 +254,7 @@ TEST_P(ZuTyp3, ClearingOrEscapeInTheMiddleGivesTheFreshScreen) {
     EXPECT_FALSE(form.TimerL4->Enabled());
     for (const auto& alloy : Unit.Runs)
         EXPECT_EQ((std::array{alloy.TempY, alloy.BildNr}), (std::array{19, 0}));
-    EXPECT_TRUE(probe.SameButOutlines(fresh, form.Snapshot()));
+    EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
     EXPECT_EQ(form.MemoErlaeuterung->LinesCount(), 26);
     Start(UnitZutyp3::L2);
     Run(1, 50);
@@ -263,7 +263,7 @@ TEST_P(ZuTyp3, ClearingOrEscapeInTheMiddleGivesTheFreshScreen) {
     EXPECT_EQ(harness::ActiveForm(), FormMenue);
     EXPECT_EQ(Unit.Runs[1].TempY, 19);
     harness::Menu(*FormMenue, Command);
-    EXPECT_TRUE(probe.SameButOutlines(fresh, form.Snapshot()));
+    EXPECT_TRUE(harness::SamePixels(fresh, form.Snapshot()));
     EXPECT_TRUE(form.StartL2->Enabled());
 }
 

@@ -216,9 +216,9 @@ TEST_P(StaticDiagram, TakeThePageColourAfterType1) {
     std::size_t typ1 = 0;
     while (typ1 < screens.size() && screens[typ1]() != FormZuTyp1)
         ++typ1;
-    ASSERT_LT(typ1 + 2, screens.size());
-    EXPECT_EQ(screens[typ1 + 1](), FormZuTyp5);
-    EXPECT_EQ(screens[typ1 + 2](), FormZuTyp6);
+    ASSERT_LT(typ1 + 5, screens.size());
+    EXPECT_EQ(screens[typ1 + 4](), FormZuTyp5);
+    EXPECT_EQ(screens[typ1 + 5](), FormZuTyp6);
     session.NextColor = 0x123456;
     harness::Menu(*FormMenue, "Hintergrundfarbe wählen: Seiten");
     EXPECT_EQ(FormZuTyp5->Color(), 0x123456);
