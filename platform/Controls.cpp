@@ -662,13 +662,14 @@ bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
 
 void TContainer::SurfaceMouseMove(int x, int y) {
     TGraphicControl* target = ControlAt(x, y);
+    // The handler may choose the cursor for the place the mouse has come to; it shows at once.
+    if (target && target->OnMouseMove)
+        TApplication::Guard([&] { target->OnMouseMove(x - target->Left(), y - target->Top()); });
     TCursor cursor = Screen.Cursor != crDefault ? Screen.Cursor
                      : target                   ? target->Cursor
                                                 : crDefault;
     if (impl_->surface)
         impl_->surface->setCursor(cursor == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    if (target && target->OnMouseMove)
-        TApplication::Guard([&] { target->OnMouseMove(x - target->Left(), y - target->Top()); });
 }
 
 // ---------------------------------------------------------------------------------------------
