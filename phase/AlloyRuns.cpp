@@ -1,5 +1,6 @@
 #include "phase/AlloyRuns.h"
 
+#include "assets/Assets.h"
 #include "shell/ScreenFrame.h"
 
 #include <algorithm>
@@ -72,9 +73,10 @@ void TAlloyRunsForm::AddFrameControls() {
     }
 }
 
-TFrameStrip* TAlloyRunsForm::AddStrip(const char* asset) {
+TImageList* TAlloyRunsForm::AddStrip(const char* asset) {
     constexpr int FrameSide = 80;
-    auto* strip = new TFrameStrip(this, asset, FrameSide, FrameSide);
+    auto* strip =
+        new TImageList(this, FrameSide, FrameSide, [asset] { return Assets::Strip(asset); });
     strips_.push_back(strip);
     return strip;
 }
@@ -149,12 +151,6 @@ void TAlloyRunsForm::FormPaint() {
     WriteExplanation();
     Canvas.Font.Name = RunFace;
     ScreenFrame::DrawBackdrop(*this, ScreenFrame::DiagramOrange, Backdrop);
-}
-
-// A closed screen keeps no decoded frames; the next frame drawn decodes its strip again.
-void TAlloyRunsForm::FormClose() {
-    for (TFrameStrip* strip : strips_)
-        strip->Release();
 }
 
 void TAlloyRunsForm::NeuClick() {

@@ -8,9 +8,9 @@
 // The screens share this frame and, for the limited-solubility types, one player for their
 // cooling scripts: tables of keyframes keyed by the cooling point's row.
 
-#include "phase/FrameStrip.h"
 #include "phase/PhaseDiagram.h"
 #include "platform/Form.h"
+#include "platform/ImageList.h"
 #include "platform/Timer.h"
 
 #include <optional>
@@ -173,11 +173,10 @@ public:
     // One of each per run, in the order of the runs.
     std::vector<TTimer*> RunTimers;
     std::vector<TMenuItem*> StartItems;
-    std::vector<TFrameStrip*> RunStrips;
+    std::vector<TImageList*> RunStrips;
 
     void FormCreate() override;
     void FormPaint() override;
-    void FormClose() override;
     void NeuClick();
     void EndeClick();
     void ESCAPEClick();
@@ -195,7 +194,7 @@ protected:
     // menu, into which the screen may put commands of its own before "&Löschen/Neu".
     TPaintBox* AddSurface(const char* name);
     void AddFrameControls();
-    TFrameStrip* AddStrip(const char* asset);
+    TImageList* AddStrip(const char* asset);
     void AddMenu(const std::function<void()>& ownCommands = {});
 
     // The screen's own steps of the layout and of "&Löschen/Neu".
@@ -232,5 +231,5 @@ private:
 
     const AlloyRuns::Design& data_;
     std::span<AlloyRuns::Alloy> alloys_;
-    std::vector<TFrameStrip*> strips_;
+    std::vector<TImageList*> strips_;
 };

@@ -1,5 +1,6 @@
 #include "phase/UnitZutyp1.h"
 
+#include "assets/Assets.h"
 #include "phase/PhaseDiagram.h"
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
@@ -188,7 +189,8 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
 
     TimerHaupt = new TTimer(this, 100, false);
     TimerHaupt->OnTimer = [this] { TimerHauptTimer(); };
-    ImageListMkBildung = new TFrameStrip(this, "ZuTyp1.MkBildung", FrameSide, FrameSide);
+    ImageListMkBildung = new TImageList(this, FrameSide, FrameSide,
+                                        [] { return Assets::Strip("ZuTyp1.MkBildung"); });
 
     Ende = MainMenu.Add("Ende", "&Ende", [this] { EndeClick(); });
     StartStop = MainMenu.Add("StartStop", "&Start/Stop", [this] { StartStopClick(); });
@@ -238,11 +240,6 @@ void TFormZuTyp1::FormCreate() {
     MemoErlaeuterung->LinesClear();
     ScreenFrame::SetExplanationFont(*MemoErlaeuterung, Unit.FaktorY, MemoFontDesignHeight);
     ScreenFrame::WriteLines(*MemoErlaeuterung, Explanation);
-}
-
-// A closed screen keeps no decoded frames; the next frame drawn decodes them again.
-void TFormZuTyp1::FormClose() {
-    ImageListMkBildung->Release();
 }
 
 void TFormZuTyp1::FormPaint() {

@@ -3,8 +3,8 @@
 // and 40 % B cools through the diagram; a moving tie line, the lever rule and a growing
 // microstructure show how the solid solution forms.
 
-#include "phase/FrameStrip.h"
 #include "platform/Form.h"
+#include "platform/ImageList.h"
 #include "platform/Timer.h"
 
 namespace UnitZutyp1 {
@@ -57,7 +57,7 @@ public:
     TEdit* EditSch;
     TStatusBar* StatusBarHint;
     TTimer* TimerHaupt;
-    TFrameStrip* ImageListMkBildung;
+    TImageList* ImageListMkBildung;
     TMenuItem* Ende;
     TMenuItem* StartStop;
     TMenuItem* NEu;
@@ -66,7 +66,6 @@ public:
     void FormCreate() override;
     void FormPaint() override;
     void FormKeyDown(int key) override;
-    void FormClose() override;
     void PaintBoxHauptPaint();
     void PaintBoxHebelPaint();
     void PaintBoxHandClick();

@@ -59,9 +59,9 @@ public:
     TTimer* TimerUnter;
     TTimer* TimerEutek;
     TTimer* TimerUeber;
-    TFrameStrip* ImageListUnter;
-    TFrameStrip* ImageListEu;
-    TFrameStrip* ImageListUeber;
+    TImageList* ImageListUnter;
+    TImageList* ImageListEu;
+    TImageList* ImageListUeber;
     TMenuItem* Startunter;
     TMenuItem* Starteutektisch;
     TMenuItem* Startueber;

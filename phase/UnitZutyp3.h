@@ -51,10 +51,10 @@ public:
     TTimer* TimerL2;
     TTimer* TimerL3;
     TTimer* TimerL4;
-    TFrameStrip* ImageListL1;
-    TFrameStrip* ImageListL2;
-    TFrameStrip* ImageListL3;
-    TFrameStrip* ImageListL4;
+    TImageList* ImageListL1;
+    TImageList* ImageListL2;
+    TImageList* ImageListL3;
+    TImageList* ImageListL4;
     TMenuItem* StartL1;
     TMenuItem* StartL2;
     TMenuItem* StartL3;

@@ -50,10 +50,10 @@ public:
     TTimer* TimerL2;
     TTimer* TimerL3;
     TTimer* TimerAinB;
-    TFrameStrip* ImageListL1;
-    TFrameStrip* ImageListL2;
-    TFrameStrip* ImageListL3;
-    TFrameStrip* ImageListAinB;
+    TImageList* ImageListL1;
+    TImageList* ImageListL2;
+    TImageList* ImageListL3;
+    TImageList* ImageListAinB;
     TMenuItem* StartL1;
     TMenuItem* StartL2;
     TMenuItem* StartL3;
