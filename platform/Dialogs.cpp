@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QMessageBox>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -45,6 +46,30 @@ bool IsDecimal(const std::string& s) {
     }
     return i == n;
 }
+
+// Whether a decimal text that does not fit a double is too small rather than too large: the
+// power of ten of its first significant digit is negative. Takes what IsDecimal took, with a
+// decimal point; a mantissa without a significant digit is zero and always fits.
+bool IsUnderflow(const std::string& s) {
+    std::size_t e = s.find_first_of("eE");
+    std::string mantissa = s.substr(0, e);
+    std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    std::size_t first = mantissa.find_first_of("123456789");
+    long long power = first < point ? static_cast<long long>(point - first) - 1
+                                    : -static_cast<long long>(first - point);
+    if (e != std::string::npos) {
+        std::size_t k = e + 1;
+        bool negative = s[k] == '-';
+        if (s[k] == '-' || s[k] == '+')
+            ++k;
+        // Past a few thousand the answer no longer changes; the cap keeps long exponents finite.
+        long long exponent = 0;
+        for (; k < s.size(); ++k)
+            exponent = std::min(exponent * 10 + (s[k] - '0'), 1000000LL);
+        power += negative ? -exponent : exponent;
+    }
+    return power < 0;
+}
 } // namespace
 
 bool TColorDialog::Execute() {
@@ -75,6 +100,9 @@ double StrToFloat(const std::string& text) {
         s.erase(0, 1);
     double value = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    // A number too small to hold is still a number: it is zero.
+    if (ec == std::errc::result_out_of_range && IsUnderflow(s))
+        return 0;
     if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
         throw EConvertError(invalid);
     return value;

@@ -378,6 +378,12 @@ TEST(Conversion, TextToRealAcceptsDecimalsAndReportsEverythingElse) {
                       std::string("'") + bad + "' ist kein gültiger Gleitkommawert");
         }
     }
+    // Too small to hold is zero, however it is written; too large is no value at all.
+    for (const char* tiny : {"1e-400", "-1e-400", " 0,01e-322 ", "1e-99999999999999999999"})
+        EXPECT_EQ(StrToFloat(tiny), 0) << tiny;
+    EXPECT_GT(StrToFloat("1e-310"), 0); // still held, if less precisely
+    for (const char* huge : {"10e308", "0,1e310", "1e99999999999999999999"})
+        EXPECT_THROW(StrToFloat(huge), EConvertError) << huge;
     // The typed text goes into the message as it is, never as a format.
     try {
         StrToFloat("%s%n");
