@@ -1,5 +1,5 @@
 # The four things a newcomer does. Each first installs what is missing.
-.PHONY: run test build bench deps
+.PHONY: run test build bench deps package
 
 deps:
 	./scripts/install-deps.sh
@@ -18,3 +18,9 @@ test: deps
 
 bench: build
 	./build/release/bench/waermebehandlung-bench
+
+# The Debian package, built from the optimised program: build/release/waermebehandlung_*.deb.
+package: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target waermebehandlung
+	cd build/release && cpack >/dev/null && ls "$$PWD"/waermebehandlung_*.deb

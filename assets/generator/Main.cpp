@@ -25,6 +25,7 @@
 
 #include "assets/StripCodec.h"
 #include "assets/generator/Generator.h"
+#include "assets/generator/Icon.h"
 #include "platform/Jpeg.h"
 
 namespace {
@@ -38,13 +39,12 @@ struct TEmbed {
 
 // The groups in the order their outputs appear in the embedding.
 constexpr Generator::TOutputs (*Groups[])() = {
-    Generator::Backgrounds,
-    Generator::PhaseDiagrams,
-    Generator::CoolingScreens,
-    Generator::C45Micrographs,
-    Generator::SteelSeries,
-    Generator::ZtuPictures,
+    Generator::Backgrounds,    Generator::PhaseDiagrams, Generator::CoolingScreens,
+    Generator::C45Micrographs, Generator::SteelSeries,   Generator::ZtuPictures,
 };
+
+// The program's name on the desktop: its icon's, desktop entry's and metadata's file name.
+constexpr const char* DesktopId = WB_DESKTOP_ID;
 
 // The archive of all frame strips, embedded under this name.
 constexpr const char* StripArchiveName = "strips";
@@ -268,6 +268,11 @@ bool Run(int argc, char** argv) {
             return Fail("missing or empty file " + e.File.string());
         }
         embeds.push_back(e);
+    }
+
+    // The desktop icon is installed beside the program, not embedded in it.
+    if (!Generator::WriteIcons(dir / "icons", DesktopId)) {
+        return Fail("cannot write the icons to " + (dir / "icons").string());
     }
 
     const std::string text = AssemblerText(embeds);
