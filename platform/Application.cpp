@@ -163,9 +163,11 @@ void TApplication::Initialize(Mode mode) {
         static int argc = 1;
         static char name[] = "waermebehandlung";
         static char* argv[] = {name, nullptr};
-        // One pixel of the program is one pixel of the screen, whatever scaling the desktop uses:
-        // every coordinate of the diagrams is a pixel position.
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+        // Every coordinate of the diagrams is a pixel position, so a desktop that asks for a
+        // larger scale gets a whole multiple: each pixel of the program becomes a square block of
+        // screen pixels and lines stay sharp. A fractional scale (1.5 at 144 dpi) is rounded down.
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+            Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
         qtApplication = new QApplication(argc, argv);
         QApplication::setQuitOnLastWindowClosed(false);
         detail::RegisterEmbeddedFonts();
