@@ -1,5 +1,5 @@
-# The four things a newcomer does. Each first installs what is missing.
-.PHONY: run test build bench deps package
+# What a newcomer and a maintainer do. Each first installs what is missing.
+.PHONY: run test build bench deps package soak fuzz
 
 deps:
 	./scripts/install-deps.sh
@@ -24,3 +24,11 @@ package: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release --target waermebehandlung
 	cd build/release && cpack >/dev/null && ls "$$PWD"/waermebehandlung_*.deb
+
+# A million random learner events over every screen under the sanitizers (about half an hour).
+soak: deps
+	./scripts/soak.sh
+
+# Fuzzes the conversion of typed numbers (libFuzzer with clang, else a seeded random loop).
+fuzz: deps
+	./scripts/fuzz.sh

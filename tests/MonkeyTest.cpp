@@ -1,92 +1,17 @@
-// A learner who presses anything: long random sequences of menu commands, keys, clicks and
-// elapsing time on every screen the program has, at several screen sizes. Nothing may crash,
-// hang or leave the program without a window that takes input; the acts must really be made and
-// must reach every screen.
+// A learner who presses anything: long random sequences of menu commands, keys, clicks, drags,
+// typed texts, button presses and elapsing time on every screen the program has, at several
+// screen sizes. Nothing may crash, hang or leave the program without a window that takes input;
+// the acts must really be made and must reach every screen. (The long run is the soak, tests/soak.)
 
 #include "Harness.h"
-#include "platform/Keys.h"
+#include "RandomLearner.h"
 
 #include <cstdint>
 #include <set>
 
 namespace {
 
-// A small fixed-seed generator, so that a failing sequence can be replayed.
-class Dice {
-public:
-    explicit Dice(std::uint64_t seed) : state_(seed) {}
-    int Below(int n) {
-        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<int>((state_ >> 33) % static_cast<std::uint64_t>(n));
-    }
-
-private:
-    std::uint64_t state_;
-};
-
-void CollectItems(TMenuItem& item, std::vector<TMenuItem*>& out) {
-    for (const auto& sub : item.Items()) {
-        if (sub->Items().empty())
-            out.push_back(sub.get());
-        CollectItems(*sub, out);
-    }
-}
-
-// Leaving the program ends a sequence too early to see much, so the learner does it rarely,
-// whichever way: the cover's command, its Esc item or the Esc key on the cover.
-constexpr int LeaveOnceIn = 200;
-
-bool Leaves(const TForm& form, const TMenuItem* item, int key) {
-    if (&form != Application.MainForm())
-        return false;
-    if (item)
-        return item->Caption() == "Programm &beenden" || item->ShortCut == VK_ESCAPE;
-    return key == VK_ESCAPE;
-}
-
-// One random act of the learner on the window in front.
-void Act(Dice& dice) {
-    TForm* form = harness::ActiveForm();
-    if (!form)
-        return;
-    switch (dice.Below(5)) {
-    case 0: {
-        std::vector<TMenuItem*> items;
-        CollectItems(form->MainMenu, items);
-        if (items.empty())
-            break;
-        TMenuItem* item =
-            items[static_cast<std::size_t>(dice.Below(static_cast<int>(items.size())))];
-        if (Leaves(*form, item, 0) && dice.Below(LeaveOnceIn) != 0)
-            break;
-        if (item->Visible)
-            form->ChooseMenu(*item);
-        else if (item->ShortCut)
-            form->KeyDown(item->ShortCut);
-        break;
-    }
-    case 1: {
-        const int keys[] = {VK_ESCAPE, VK_F1, VK_F2, VK_SPACE, VK_RETURN, 'A', 'S', '1'};
-        int key = keys[dice.Below(8)];
-        if (Leaves(*form, nullptr, key) && dice.Below(LeaveOnceIn) != 0)
-            break;
-        form->KeyDown(key);
-        break;
-    }
-    case 2:
-        form->MouseDown(mbLeft, dice.Below(std::max(1, form->ClientWidth())),
-                        dice.Below(std::max(1, form->ClientHeight())));
-        break;
-    case 3:
-        form->MouseMove(dice.Below(std::max(1, form->ClientWidth())),
-                        dice.Below(std::max(1, form->ClientHeight())));
-        break;
-    default:
-        Clock::Advance(dice.Below(3000));
-        break;
-    }
-    harness::Settle();
-}
+using harness::Dice;
 
 TEST(Monkey, RandomUseOfEveryScreenNeverBreaksTheProgram) {
     constexpr int Seeds = 8;
@@ -107,7 +32,7 @@ TEST(Monkey, RandomUseOfEveryScreenNeverBreaksTheProgram) {
             session.NextColor = 0x00FF00;
             screens = Application.Forms().size();
             for (; done < ActsPerSeed && !Application.Terminated(); ++done, ++acts) {
-                Act(dice);
+                harness::Act(dice);
                 for (std::size_t i = 0; i < Application.Forms().size(); ++i)
                     if (Application.Forms()[i]->Visible())
                         reached.insert(i);

@@ -1,0 +1,56 @@
+// Fuzz target for the conversion of typed numbers: whatever a learner types into a box, the
+// conversion gives a finite value or the conversion error with the typed text in its message;
+// never a crash, a hang, another exception, NaN or infinity. An accepted text means what the C
+// library reads in it.
+
+#include "platform/Numbers.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+[[noreturn]] void Fault(const char* what, const std::string& text) {
+    std::fprintf(stderr, "number fuzz: %s for \"%s\"\n", what, text.c_str());
+    std::abort();
+}
+
+// The value the C library reads in an accepted text, with the decimal comma as a point.
+void CheckAgainstLibrary(const std::string& text, double value) {
+    std::string s = text;
+    for (char& c : s)
+        if (c == ',')
+            c = '.';
+    errno = 0;
+    char* end = nullptr;
+    const double expected = std::strtod(s.c_str(), &end);
+    if (errno == ERANGE && std::abs(expected) < 1) {
+        if (value != 0 && std::abs(value - expected) > 0)
+            Fault("an underflowing number is not zero", text);
+        return;
+    }
+    if (errno == 0 && value != expected)
+        Fault("a value other than the C library's", text);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    try {
+        const double value = StrToFloat(text);
+        if (!std::isfinite(value))
+            Fault("a value that is not finite", text);
+        CheckAgainstLibrary(text, value);
+    } catch (const EConvertError& e) {
+        // what() ends at the first NUL a text may hold; the message holds it all.
+        const std::string message = "'" + text + "' ist kein gültiger Gleitkommawert";
+        if (e.what() != message.substr(0, message.find('\0')))
+            Fault("a wrong error message", text);
+    }
+    return 0;
+}
