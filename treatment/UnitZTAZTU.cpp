@@ -195,6 +195,8 @@ TimeTemperature::TSectionFrame Frame(int w, int h) {
 
 } // namespace
 
+// Heating is the parabola (0.35 · X − 19)² + 185, holding the line 207 − 0.42 · X and cooling the
+// parabola 565 − 0.0012 · (X − 730)², each evaluated exactly and kept as a single-precision real.
 std::optional<float> CourseY(int x) {
     const long double X = x;
     if (x <= HeatingEnd) {
