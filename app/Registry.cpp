@@ -38,6 +38,7 @@
 #include "treatment/UnitGlueh.h"
 #include "treatment/UnitLMC45.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
@@ -82,7 +83,8 @@ void CreateScreens() {
     Create(FormZTUi07, UnitZTUisoC07::Unit);     // 25
     Create(FormZTAZTU045, UnitZTAZTU045::Unit);  // 26
     Create(FormWarme, UnitWarme::Unit);          // 27
-    // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
+    Create(FormZTAZTU, UnitZTAZTU::Unit);        // 28
+    // 29 FormHaerten, 30 FormNormal, 31 FormVergueten
     Create(FormZeitAb, UnitZeitab::Unit);       // 32
     Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
     Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
@@ -147,4 +149,5 @@ void DestroyScreens() {
     FormZTUi045 = nullptr;
     FormZTUi07 = nullptr;
     FormZTAZTU045 = nullptr;
+    FormZTAZTU = nullptr;
 }

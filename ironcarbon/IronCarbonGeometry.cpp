@@ -17,36 +17,6 @@ long double TemperatureY(long double celsius) {
 
 namespace {
 
-// The top edge of the frame, where D´ lies.
-constexpr long double TopCelsius = 1600;
-
-constexpr std::array<CharacteristicPoint, 24> PointTable{{
-    {"A", System::Metastable, 0, 1536, A},
-    {"H", System::Metastable, 0.10L, 1493, H},
-    {"J", System::Metastable, 0.22L, 1493, J},
-    {"B", System::Metastable, 0.50L, 1493, B},
-    {"N", System::Metastable, 0, 1392, N},
-    {"G", System::Metastable, 0, 911, G},
-    {"M", System::Both, 0.04L, 769, M},
-    {"O", System::Both, 0.50L, 769, O},
-    {"P", System::Metastable, 0.06L, 723, P},
-    {"S", System::Metastable, 0.80L, 723, S},
-    {"K", System::Metastable, 6.67L, 723, K},
-    {"E", System::Metastable, 2.06L, 1147, E},
-    {"C", System::Metastable, 4.30L, 1147, C},
-    {"F", System::Metastable, 6.67L, 1147, F},
-    {"D", System::Metastable, 6.67L, 1320, D},
-    {"Q", System::Both, 0, BottomCelsius, Q},
-    {"L", System::Both, 6.67L, BottomCelsius, L},
-    {"P´", System::Stable, 0.06L, 738, PStable},
-    {"S´", System::Stable, 0.70L, 738, SStable},
-    {"K´", System::Stable, 6.67L, 738, KStable},
-    {"E´", System::Stable, 2.00L, 1153, EStable},
-    {"C´", System::Stable, 4.20L, 1153, CStable},
-    {"F´", System::Stable, 6.67L, 1153, FStable},
-    {"D´", System::Stable, 5.40L, TopCelsius, DStable},
-}};
-
 const Line& Numbered(const std::vector<Line>& lines, int number) {
     return *std::find_if(lines.begin(), lines.end(),
                          [number](const Line& l) { return l.Number == number; });
@@ -63,7 +33,7 @@ std::vector<TPoint> BranchOff(const Line& line, TPoint last, TPoint then) {
 } // namespace
 
 std::span<const CharacteristicPoint> CharacteristicPoints() {
-    return PointTable;
+    return CharacteristicPointTable;
 }
 
 const std::vector<Line>& MetastableLines() {

@@ -8,7 +8,9 @@
 
 #include "platform/Canvas.h"
 
+#include <array>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace IronCarbonGeometry {
@@ -67,6 +69,46 @@ inline constexpr TPoint DStable{590, 20};
 // In the stable view the lines from Q and from G meet a little left of P´.
 inline constexpr TPoint PStableCorner{54, 390};
 } // namespace Points
+
+// The top edge of the frame, where D´ lies.
+inline constexpr long double TopCelsius = 1600;
+
+inline constexpr std::array<CharacteristicPoint, 24> CharacteristicPointTable{{
+    {"A", System::Metastable, 0, 1536, Points::A},
+    {"H", System::Metastable, 0.10L, 1493, Points::H},
+    {"J", System::Metastable, 0.22L, 1493, Points::J},
+    {"B", System::Metastable, 0.50L, 1493, Points::B},
+    {"N", System::Metastable, 0, 1392, Points::N},
+    {"G", System::Metastable, 0, 911, Points::G},
+    {"M", System::Both, 0.04L, 769, Points::M},
+    {"O", System::Both, 0.50L, 769, Points::O},
+    {"P", System::Metastable, 0.06L, 723, Points::P},
+    {"S", System::Metastable, 0.80L, 723, Points::S},
+    {"K", System::Metastable, 6.67L, 723, Points::K},
+    {"E", System::Metastable, 2.06L, 1147, Points::E},
+    {"C", System::Metastable, 4.30L, 1147, Points::C},
+    {"F", System::Metastable, 6.67L, 1147, Points::F},
+    {"D", System::Metastable, 6.67L, 1320, Points::D},
+    {"Q", System::Both, 0, BottomCelsius, Points::Q},
+    {"L", System::Both, 6.67L, BottomCelsius, Points::L},
+    {"P´", System::Stable, 0.06L, 738, Points::PStable},
+    {"S´", System::Stable, 0.70L, 738, Points::SStable},
+    {"K´", System::Stable, 6.67L, 738, Points::KStable},
+    {"E´", System::Stable, 2.00L, 1153, Points::EStable},
+    {"C´", System::Stable, 4.20L, 1153, Points::CStable},
+    {"F´", System::Stable, 6.67L, 1153, Points::FStable},
+    {"D´", System::Stable, 5.40L, TopCelsius, Points::DStable},
+}};
+
+// The point printed with this letter ("S´" for the stable system). Sections of the diagram on
+// other screens take their corners from here; the lookup runs while compiling, so a letter that
+// is not in the table does not build.
+consteval const CharacteristicPoint& Characteristic(std::string_view letter) {
+    for (const CharacteristicPoint& p : CharacteristicPointTable)
+        if (std::string_view(p.Letter) == letter)
+            return p;
+    throw "no characteristic point with this letter";
+}
 
 // Phase boundaries are solid lines; the verticals below C, E and S and the magnetic
 // transformation M–O are drawn dashed in the metastable system.

@@ -26,6 +26,7 @@
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
@@ -114,7 +115,7 @@ const std::vector<TopicMenu>& TopicMenus() {
          {{"Definition", "Definition", SCREEN(FormWarme)},
           {"ZTAZTUSchaubildC0451", "Iso.ZTA/konti.ZTU-Schaubild (C = 0.45%)",
            SCREEN(FormZTAZTU045)},
-          {"Temperatufhrung", "Temperaturführung", nullptr},
+          {"Temperatufhrung", "Temperaturführung", SCREEN(FormZTAZTU)},
           {"Glhverfahren1", "Glühverfahren", SCREEN(FormGlueh)},
           {"Normal", "Normalglühen", nullptr},
           {"Haerten", "Härten", nullptr},
@@ -138,6 +139,7 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
         SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),
         SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045),
         SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
+        SCREEN(FormZTAZTU),
     };
     return screens;
 }

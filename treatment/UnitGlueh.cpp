@@ -1,6 +1,7 @@
 #include "treatment/UnitGlueh.h"
 
 #include "shell/ScreenFrame.h"
+#include "treatment/NormalisingBand.h"
 #include "zta_ztu/TimeTemperature.h"
 
 #include <array>
@@ -182,12 +183,8 @@ const std::array<std::vector<std::string>, 6> Explanations{{
 constexpr const char* ExplanationRule = " ------------------------------------------------------";
 
 // Normalising: parallel to G–S up to x 390, then level at y 277 up to x 610.
-constexpr int NormalStartX = 240;
 constexpr float NormalC = 136;
-constexpr int NormalBend = 390;
-constexpr float NormalLevel = 277;
-constexpr int NormalStop = 610;
-constexpr int NormalWidth = 18;
+constexpr NormalisingBand::Shape NormalBand{NormalC, 277, 610};
 constexpr int NormalExplainAt = 244;
 constexpr TPoint NormalName{630, 266};
 
@@ -458,7 +455,7 @@ void TFormGlueh::StartBand(TTimer& timer, TMenuItem& command, int startX, float 
 }
 
 void TFormGlueh::NORMALClick() {
-    StartBand(*TimerNORMAL, *NORMAL, NormalStartX, NormalC);
+    StartBand(*TimerNORMAL, *NORMAL, NormalisingBand::StartX, NormalC);
 }
 
 void TFormGlueh::DiffusionsgluehenClick() {
@@ -528,19 +525,12 @@ void TFormGlueh::EndBand(TTimer& timer, const char* name, TPoint at, TColor font
 }
 
 void TFormGlueh::TimerNORMALTimer() {
-    BandTick(clBlue, NormalWidth);
-    const int x = Unit.GluehX;
-    if (x <= NormalBend) {
-        Unit.GluehY = Slope * static_cast<float>(x) + NormalC;
-        BandLineTo();
-    }
-    if (x == NormalExplainAt)
+    SetEnabled(false);
+    const bool passed =
+        NormalisingBand::Grow(PaintBoxHaupt->Canvas, NormalBand, Unit.GluehX, Unit.GluehY);
+    if (Unit.GluehX == NormalExplainAt)
         Explain(Normalising);
-    if (x > NormalBend && x < NormalStop) {
-        Unit.GluehY = NormalLevel;
-        BandLineTo();
-    }
-    if (x > NormalStop)
+    if (passed)
         EndBand(*TimerNORMAL, " Normalglühen ", NormalName, clWhite, true);
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 using namespace IronCarbonGeometry;
 
@@ -36,6 +37,16 @@ TEST(IronCarbonGeometry, EveryCharacteristicPointFollowsTheScalesWithinAFewUnits
     EXPECT_NEAR(TemperatureY(1600), 20, 1e-9);
     EXPECT_NEAR(TemperatureY(600), 450, 1e-9);
     EXPECT_NEAR(CarbonX(6.67L), 717, 1e-9);
+}
+
+TEST(IronCarbonGeometry, SectionsFindTheirCornersByLetterWhileCompiling) {
+    static_assert(Characteristic("E").Carbon == 2.06L && Characteristic("E").Celsius == 1147);
+    static_assert(Characteristic("S´").Of == System::Stable);
+    static_assert(Characteristic("S").Of == System::Metastable);
+    // The letters are unique, so no lookup can find the wrong one of two.
+    for (const CharacteristicPoint& p : CharacteristicPoints())
+        for (const CharacteristicPoint& q : CharacteristicPoints())
+            EXPECT_TRUE(&p == &q || std::string(p.Letter) != q.Letter) << p.Letter;
 }
 
 TEST(IronCarbonGeometry, TheStableViewBranchesOffTheMetastableLiquidusAndSolidus) {
