@@ -36,8 +36,11 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitHaerten.h"
 #include "treatment/UnitLMC45.h"
+#include "treatment/UnitNormal.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitVergueten.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
@@ -82,7 +85,10 @@ void CreateScreens() {
     Create(FormZTUi07, UnitZTUisoC07::Unit);     // 25
     Create(FormZTAZTU045, UnitZTAZTU045::Unit);  // 26
     Create(FormWarme, UnitWarme::Unit);          // 27
-    // 28 FormZTAZTU, 29 FormHaerten, 30 FormNormal, 31 FormVergueten
+    // 28 FormZTAZTU
+    Create(FormHaerten, UnitHaerten::Unit);     // 29
+    Create(FormNormal, UnitNormal::Unit);       // 30
+    Create(FormVergueten, UnitVergueten::Unit); // 31
     Create(FormZeitAb, UnitZeitab::Unit);       // 32
     Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
     Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
@@ -147,4 +153,7 @@ void DestroyScreens() {
     FormZTUi045 = nullptr;
     FormZTUi07 = nullptr;
     FormZTAZTU045 = nullptr;
+    FormHaerten = nullptr;
+    FormNormal = nullptr;
+    FormVergueten = nullptr;
 }

@@ -25,7 +25,10 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitHaerten.h"
+#include "treatment/UnitNormal.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitVergueten.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
@@ -116,9 +119,9 @@ const std::vector<TopicMenu>& TopicMenus() {
            SCREEN(FormZTAZTU045)},
           {"Temperatufhrung", "Temperaturführung", nullptr},
           {"Glhverfahren1", "Glühverfahren", SCREEN(FormGlueh)},
-          {"Normal", "Normalglühen", nullptr},
-          {"Haerten", "Härten", nullptr},
-          {"Vergten", "Vergüten", nullptr},
+          {"Normal", "Normalglühen", SCREEN(FormNormal)},
+          {"Haerten", "Härten", SCREEN(FormHaerten)},
+          {"Vergten", "Vergüten", SCREEN(FormVergueten)},
           {"Vergtungsschaubild1", "Vergütungsschaubild C45", SCREEN(FormVerSchau)}}},
     };
     return menus;
@@ -132,12 +135,13 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
     // out until they are.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1), SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),    SCREEN(FormZuTyp3),   SCREEN(FormZuTyp4),
-        SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen),
-        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),
-        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045),
-        SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),    SCREEN(FormZuTyp3),    SCREEN(FormZuTyp4),
+        SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),    SCREEN(FormReineisen),
+        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),     SCREEN(FormEKD30),
+        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07),  SCREEN(FormZTUcon045),
+        SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),     SCREEN(FormZTAZTU045),
+        SCREEN(FormHaerten),   SCREEN(FormNormal),    SCREEN(FormVergueten),
     };
     return screens;
 }
