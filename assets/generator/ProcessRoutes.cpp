@@ -203,7 +203,7 @@ bool OnPlate(const TPlate& p, double x, double y, double widthScale, double& alo
         return false;
     }
     const double across = -dx * p.Sin + dy * p.Cos;
-    return std::abs(across) < p.HalfWidth * widthScale * (1 - along * along) + 0.35;
+    return std::abs(across) < p.HalfWidth * widthScale * (1 - along * along) + 0.25;
 }
 
 // Tempering to the stage (0 = fresh martensite, 1 = fully tempered): each plate thins and breaks
@@ -248,17 +248,36 @@ std::vector<TPoint> Carbides(TRandom& random) {
 
 // --- normalising: fine austenite, ferrite on its boundaries, fine pearlite ---------------------
 
+// The pixels a crystal has reached by the time next to one it has not: the growth front.
+void PaintFronts(TPixels& f, const TGrainMap& map, double time, std::uint32_t colour) {
+    auto reached = [&](int x, int y) { return map.Arrival(x, y) <= time; };
+    for (int y = 0; y < Side; ++y) {
+        for (int x = 0; x < Side; ++x) {
+            if (!reached(x, y)) {
+                continue;
+            }
+            const bool front =
+                (x > 0 && !reached(x - 1, y)) || (x + 1 < Side && !reached(x + 1, y)) ||
+                (y > 0 && !reached(x, y - 1)) || (y + 1 < Side && !reached(x, y + 1));
+            if (front) {
+                f.at(x, y) = colour;
+            }
+        }
+    }
+}
+
 TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
     TNucleation fineNuclei;
     fineNuclei.Count = 90;
     fineNuclei.MinDistance = 11;
     fineNuclei.Margin = 6;
-    fineNuclei.LastBirth = 2;
+    fineNuclei.LastBirth = 6;
     fineNuclei.SpeedSpread = 0.15;
     fineNuclei.Roughness = 0.1;
     fineNuclei.MinHeadStart = 0.5;
     const TGrainMap fine(Side, Side, Nucleate(random, Side, Side, fineNuclei));
 
+    // The new grains show by their outlines: seams where two have met, and their fronts.
     TFrames frames;
     const TPixels homogeneous = Homogeneous(coarse);
     for (double share : {0.35, 0.6, 0.85}) {
@@ -266,6 +285,7 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
         const double time = fine.TimeOfCoverage(share);
         PaintCrystals(f, fine, time, AusteniteRed);
         PaintBoundaries(f, fine, time, AusteniteBoundary);
+        PaintFronts(f, fine, time, AusteniteBoundary);
         frames.push_back(std::move(f));
     }
     const TPixels fineAustenite = Homogeneous(fine);
@@ -285,7 +305,7 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
     }
     const TGrainMap ferrite(Side, Side, NucleateOnBoundaries(random, fine, onBoundaries),
                             std::move(drag));
-    for (double share : {0.15, 0.28, 0.4}) {
+    for (double share : {0.1, 0.2, 0.3}) {
         TPixels f = fineAustenite;
         PaintReached(f, ferrite, ferrite.TimeOfCoverage(share), White);
         frames.push_back(std::move(f));
