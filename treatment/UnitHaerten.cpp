@@ -82,6 +82,7 @@ using namespace UnitHaerten;
 using namespace ProcessRoute;
 
 TFormHaerten::TFormHaerten() : TZtuRoute(Route, Ztu, Unit) {
+    PaintBoxLog->SetColor(clRed);
     TimerZTA = new TTimer(this, ProcessInterval, false);
     TimerZTA->OnTimer = [this] { TimerZTATimer(); };
     Timer600 = new TTimer(this, 1, false);
