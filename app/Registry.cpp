@@ -36,8 +36,11 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitHaerten.h"
 #include "treatment/UnitLMC45.h"
+#include "treatment/UnitNormal.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitVergueten.h"
 #include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
@@ -84,25 +87,27 @@ void CreateScreens() {
     Create(FormZTAZTU045, UnitZTAZTU045::Unit);  // 26
     Create(FormWarme, UnitWarme::Unit);          // 27
     Create(FormZTAZTU, UnitZTAZTU::Unit);        // 28
-    // 29 FormHaerten, 30 FormNormal, 31 FormVergueten
-    Create(FormZeitAb, UnitZeitab::Unit);       // 32
-    Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);   // 33
-    Create(FormEKDBilder, UnitEKDBilder::Unit); // 34
-    Create(FormGlueh, UnitGlueh::Unit);         // 35
-    Application.CreateForm(FormLMC45);          // 36
-    Application.CreateForm(FormBildC01);        // 37
-    Application.CreateForm(FormBildC02);        // 38
-    Application.CreateForm(FormBildC03);        // 39
-    Application.CreateForm(FormBildC04);        // 40
-    Application.CreateForm(FormBildC05);        // 41
-    Application.CreateForm(FormBildC06);        // 42
-    Application.CreateForm(FormBildC07);        // 43
-    Application.CreateForm(FormBildC08);        // 44
-    Application.CreateForm(FormBildFe);         // 45
-    Application.CreateForm(FormInfo);           // 46
-    Create(FormFeKFZ, UnitFeKFZ::Unit);         // 47
-    Create(FormFeKRZ, UnitFeKRZ::Unit);         // 48
-    Create(FormVerSchau, UnitVergschau::Unit);  // 49
+    Create(FormHaerten, UnitHaerten::Unit);      // 29
+    Create(FormNormal, UnitNormal::Unit);        // 30
+    Create(FormVergueten, UnitVergueten::Unit);  // 31
+    Create(FormZeitAb, UnitZeitab::Unit);        // 32
+    Create(FormAbZuTyp1, UnitAbZUTYP1::Unit);    // 33
+    Create(FormEKDBilder, UnitEKDBilder::Unit);  // 34
+    Create(FormGlueh, UnitGlueh::Unit);          // 35
+    Application.CreateForm(FormLMC45);           // 36
+    Application.CreateForm(FormBildC01);         // 37
+    Application.CreateForm(FormBildC02);         // 38
+    Application.CreateForm(FormBildC03);         // 39
+    Application.CreateForm(FormBildC04);         // 40
+    Application.CreateForm(FormBildC05);         // 41
+    Application.CreateForm(FormBildC06);         // 42
+    Application.CreateForm(FormBildC07);         // 43
+    Application.CreateForm(FormBildC08);         // 44
+    Application.CreateForm(FormBildFe);          // 45
+    Application.CreateForm(FormInfo);            // 46
+    Create(FormFeKFZ, UnitFeKFZ::Unit);          // 47
+    Create(FormFeKRZ, UnitFeKRZ::Unit);          // 48
+    Create(FormVerSchau, UnitVergschau::Unit);   // 49
 }
 
 void DestroyScreens() {
@@ -150,4 +155,7 @@ void DestroyScreens() {
     FormZTUi07 = nullptr;
     FormZTAZTU045 = nullptr;
     FormZTAZTU = nullptr;
+    FormHaerten = nullptr;
+    FormNormal = nullptr;
+    FormVergueten = nullptr;
 }

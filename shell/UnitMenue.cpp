@@ -25,7 +25,10 @@
 #include "shell/UnitWarme.h"
 #include "shell/UnitZeitab.h"
 #include "treatment/UnitGlueh.h"
+#include "treatment/UnitHaerten.h"
+#include "treatment/UnitNormal.h"
 #include "treatment/UnitVergschau.h"
+#include "treatment/UnitVergueten.h"
 #include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
 #include "zta_ztu/UnitZTUconC045.h"
@@ -117,9 +120,9 @@ const std::vector<TopicMenu>& TopicMenus() {
            SCREEN(FormZTAZTU045)},
           {"Temperatufhrung", "Temperaturführung", SCREEN(FormZTAZTU)},
           {"Glhverfahren1", "Glühverfahren", SCREEN(FormGlueh)},
-          {"Normal", "Normalglühen", nullptr},
-          {"Haerten", "Härten", nullptr},
-          {"Vergten", "Vergüten", nullptr},
+          {"Normal", "Normalglühen", SCREEN(FormNormal)},
+          {"Haerten", "Härten", SCREEN(FormHaerten)},
+          {"Vergten", "Vergüten", SCREEN(FormVergueten)},
           {"Vergtungsschaubild1", "Vergütungsschaubild C45", SCREEN(FormVerSchau)}}},
     };
     return menus;
@@ -139,7 +142,7 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
         SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),
         SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045),
         SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
-        SCREEN(FormZTAZTU),
+        SCREEN(FormZTAZTU),    SCREEN(FormHaerten),   SCREEN(FormNormal),   SCREEN(FormVergueten),
     };
     return screens;
 }

@@ -135,16 +135,8 @@ void DrawTemperatureLabels(TCanvas& c, int left, const TZtuFrame& scale) {
 }
 
 void DrawTimeLabels(TCanvas& c, const TData& data, const TZtuFrame& z) {
-    c.Font.Color = clWhite;
-    for (int d = 0; d <= Decades; ++d) {
-        const bool tight = d == Decades && data.TightLastTimeLabel;
-        const int x = z.X(d);
-        c.TextOut(x + (tight ? TightTimeLabelDx : TimeLabelDx), z.Unten + TimeLabelDy,
-                  d == 1 ? "1" : "10");
-        if (*Exponents[d])
-            c.TextOut(x + (tight ? TightExponentDx : ExponentDx), z.Unten, Exponents[d]);
-    }
-    c.TextOut(z.X(TimeTitleDecade) + TimeTitleDx, z.Unten + TitleDy, "Zeit/sec");
+    DrawTimeAxis(c, z, data.TightLastTimeLabel,
+                 {z.X(TimeTitleDecade) + TimeTitleDx, z.Unten + TitleDy});
 }
 
 void DrawCarbonLabels(TCanvas& c, const TSectionFrame& e) {
@@ -163,15 +155,6 @@ void DrawSection(TCanvas& c, const TSectionFrame& e) {
     Polyline(c, e, A3Line);
     Polyline(c, e, AcmLine);
     Polyline(c, e, FerriteSolvus);
-}
-
-void DrawCurves(TCanvas& c, const TData& data, const TZtuFrame& z) {
-    c.Pen = MakePen(NearBlack, LinePenWidth);
-    for (const TCurve& curve : data.Curves) {
-        c.MoveTo(z.X(curve[0].D), z.Y(curve[0].T));
-        for (const TTimePoint& p : curve)
-            c.LineTo(z.X(p.D), z.Y(p.T));
-    }
 }
 
 void DrawSteel(TCanvas& c, const TData& data, const TSectionFrame& e) {
@@ -194,6 +177,28 @@ void DrawSteel(TCanvas& c, const TData& data, const TSectionFrame& e) {
 }
 
 } // namespace
+
+void DrawTimeAxis(TCanvas& c, const TZtuFrame& z, bool tightLast, TPoint title) {
+    c.Font.Color = clWhite;
+    for (int d = 0; d <= Decades; ++d) {
+        const bool tight = d == Decades && tightLast;
+        const int x = z.X(d);
+        c.TextOut(x + (tight ? TightTimeLabelDx : TimeLabelDx), z.Unten + TimeLabelDy,
+                  d == 1 ? "1" : "10");
+        if (*Exponents[d])
+            c.TextOut(x + (tight ? TightExponentDx : ExponentDx), z.Unten, Exponents[d]);
+    }
+    c.TextOut(title.X, title.Y, "Zeit/sec");
+}
+
+void DrawCurves(TCanvas& c, std::span<const TCurve> curves, const TZtuFrame& z, TColor color) {
+    c.Pen = MakePen(color, LinePenWidth);
+    for (const TCurve& curve : curves) {
+        c.MoveTo(z.X(curve[0].D), z.Y(curve[0].T));
+        for (const TTimePoint& p : curve)
+            c.LineTo(z.X(p.D), z.Y(p.T));
+    }
+}
 
 const std::vector<TText>& NarrowSectionLabels() {
     static const std::vector<TText> labels{
@@ -239,7 +244,7 @@ TFrames Paint(TPaintBox& surface, const TData& data) {
     DrawSection(c, f.Ekd);
     c.Font.Color = NearBlack;
     Write(c, data.SectionLabels);
-    DrawCurves(c, data, f.Ztu);
+    DrawCurves(c, data.Curves, f.Ztu, NearBlack);
     Write(c, data.FieldLabels);
     DrawSteel(c, data, f.Ekd);
     return f;

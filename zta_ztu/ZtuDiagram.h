@@ -7,6 +7,7 @@
 #include "platform/Controls.h"
 #include "zta_ztu/TimeTemperature.h"
 
+#include <span>
 #include <vector>
 
 namespace ZtuDiagram {
@@ -63,6 +64,13 @@ TFrames Frames(const TData& data, int width, int height);
 
 // The whole static picture on the surface's canvas; returns the frames it used.
 TFrames Paint(TPaintBox& surface, const TData& data);
+
+// The time axis below a ZTU frame: "10" with its exponent at every decade ("1" at 1 s), in white,
+// the last label moved left where it is tight, and "Zeit/sec" at the given place.
+void DrawTimeAxis(TCanvas& c, const TimeTemperature::TZtuFrame& z, bool tightLast, TPoint title);
+// Transformation lines through their points, 2 pixels wide.
+void DrawCurves(TCanvas& c, std::span<const TCurve> curves, const TimeTemperature::TZtuFrame& z,
+                TColor color);
 
 // The fixed size of the drawing surface on every ZTU screen, in both layouts.
 inline constexpr int SurfaceWidth = 750;
