@@ -27,6 +27,9 @@
 #include "treatment/UnitGlueh.h"
 #include "treatment/UnitVergschau.h"
 #include "zta_ztu/UnitZTAZTU045.h"
+#include "zta_ztu/UnitZTAconC045.h"
+#include "zta_ztu/UnitZTAconC07.h"
+#include "zta_ztu/UnitZTAisoC045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -103,9 +106,9 @@ const std::vector<TopicMenu>& TopicMenus() {
         {"Zei&tabhängige Zustandsänderungen",
          {{"AllZeit", "Allgemeines", SCREEN(FormZeitAb)},
           {"ZTAZTU", "ZTA/ZTU-Schaubilder", SCREEN(FormALLZTAZTU)},
-          {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", nullptr},
-          {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", nullptr},
-          {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", nullptr},
+          {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", SCREEN(FormZTAcon045)},
+          {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", SCREEN(FormZTAcon07)},
+          {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", SCREEN(FormZTAiso045)},
           {"ZTUcon045", "Kontinuierliches ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUcon045)},
           {"ZTUcon07", "Kontinuierliches ZTU-Schaubild (C = 0.70%)", SCREEN(FormZTUcon07)},
           {"ZTUiso045", "Isothermes ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUi045)},

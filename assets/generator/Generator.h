@@ -47,5 +47,6 @@ TOutputs CoolingScreens(); // the iron-carbon cooling screens: strips and microg
 TOutputs C45Micrographs(); // the micrographs of the steel C 45 after three treatments
 TOutputs SteelSeries();    // the micrographs of pure ferrite and the steels to 0.8 % carbon
 TOutputs ZtuPictures();    // the micrographs of the continuous ZTU screen
+TOutputs ZtaPictures();    // the frame strips of the heating screens
 
 } // namespace Generator

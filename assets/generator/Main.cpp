@@ -44,6 +44,7 @@ constexpr Generator::TOutputs (*Groups[])() = {
     Generator::C45Micrographs,
     Generator::SteelSeries,
     Generator::ZtuPictures,
+    Generator::ZtaPictures,
 };
 
 // The archive of all frame strips, embedded under this name.
