@@ -4,6 +4,7 @@
 #include "platform/Screen.h"
 
 #include <cmath>
+#include <limits>
 
 using namespace ContinuousZta;
 using namespace ZtaScreen;
@@ -55,7 +56,14 @@ float Exponential(long double k, int x, int x0) {
 namespace ContinuousZta {
 
 float ReadRate(const std::string& text) {
-    return static_cast<float>(StrToFloat(text));
+    const double value = StrToFloat(text);
+    // A number beyond the single's range is stored as its infinity, out of range like any other
+    // too large rate; converting it directly would be undefined.
+    constexpr double Largest = std::numeric_limits<float>::max();
+    constexpr float Infinity = std::numeric_limits<float>::infinity();
+    if (std::fabs(value) > Largest)
+        return value > 0 ? Infinity : -Infinity;
+    return static_cast<float>(value);
 }
 
 bool DrawsCurve(float rate) {
