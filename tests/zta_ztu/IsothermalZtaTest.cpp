@@ -25,8 +25,9 @@ protected:
     void Open() {
         if (FormZTAiso045->Visible())
             harness::Key(*FormZTAiso045, VK_ESCAPE);
-        if (!FormMenue->Visible())
+        if (!FormMenue->Visible()) {
             ASSERT_TRUE(harness::Menu(*FormHaupt, "&Programm starten"));
+        }
         ASSERT_TRUE(harness::Menu(*FormMenue, "Isothermes ZTA-Schaubild (C = 0.45%)"));
         ASSERT_EQ(harness::ActiveForm(), FormZTAiso045);
     }
