@@ -122,12 +122,14 @@ void PaintCarbides(TPixels& f, const THeatedSteel& s) {
 }
 
 // The pearlite is austenite; of the ferrite the share ferriteLeft remains, nearest to where it
-// nucleated, with its seams.
+// nucleated. While carbides are left the ferrite still shows its seams; the thin network left
+// after them is plain white, so that nothing dark remains that could be taken for a carbide.
 TPixels IntoFerrite(const THeatedSteel& s, double ferriteLeft, bool carbides) {
     const TGrainMap& ferrite = s.Steel.Proeutectoid;
     const double cut = ValueAtShare(Arrivals(ferrite), Mask(s, false), ferriteLeft);
     TPixels f(Side, Side, White);
-    PaintBoundaries(f, ferrite, cut, Black);
+    if (carbides)
+        PaintBoundaries(f, ferrite, cut, Black);
     for (int y = 0; y < Side; ++y)
         for (int x = 0; x < Side; ++x)
             if (s.Steel.IsPearlite(x, y) || ferrite.Arrival(x, y) > cut)
