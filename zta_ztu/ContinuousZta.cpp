@@ -74,6 +74,8 @@ bool DrawsCurve(float rate) {
 
 TContinuousZtaScreen::TContinuousZtaScreen(const ContinuousZta::TData& data, Variables& unit)
     : TZtaScreen(data.Screen, unit), data_(data), con_(unit) {
+    // The learner may write into the text, tabs included.
+    MemoErlaeuterung->SetWantTabs(true);
     LabelVauf = Add<TLabel>();
     LabelVauf->Name = "LabelVauf";
     LabelVauf->SetCaption(LabelCaption);
@@ -217,7 +219,7 @@ void TContinuousZtaScreen::TimerVaufTimer() {
         return;
     // The typed text, as typed, fills the caption's gap.
     CurveCaption(x + own.Caption.Dx, Round(y + own.Caption.Dy), own.Caption.Text, clWhite, Green);
-    CurveCaption(x + own.Typed.Dx, Round(y + own.Typed.Dy), EditVauf->Text(), clWhite, Green);
+    CurveCaption(x + own.TypedDx, Round(y + own.TypedDy), EditVauf->Text(), clWhite, Green);
     StartBoundary(0);
     TimerVauf->SetEnabled(false);
     TCanvas& main = PaintBoxHaupt->Canvas;

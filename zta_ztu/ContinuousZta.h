@@ -75,11 +75,12 @@ struct TBoundary {
 };
 
 // The learner's curve stops above this overlay y (about 1000 °C or 1060 °C); its caption has a
-// gap that the typed text fills.
+// gap that the typed text fills, placed at (TypedDx, TypedDy) from the curve's end.
 struct TOwnRate {
     float Ceiling;
     TOffsetText Caption;
-    TOffsetText Typed;
+    int TypedDx;
+    int TypedDy;
 };
 
 struct TData {

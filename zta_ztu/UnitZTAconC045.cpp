@@ -144,7 +144,7 @@ const ContinuousZta::TData Data{
               {TLabelStyle::Homogeneity, {" homogen ", 90, 5}},
               {TLabelStyle::Homogeneity, {"inhomogen ", -45, 35}}}},
         },
-    .OwnRate = {77, {"v =          °C/min", -20, -2}, {"", 8, -2}},
+    .OwnRate = {77, {"v =          °C/min", -20, -2}, 8, -2},
 };
 
 } // namespace UnitZTAconC045

@@ -165,7 +165,7 @@ const ContinuousZta::TData Data{
               {TLabelStyle::Homogeneity, {" homogen ", 40, 15}},
               {TLabelStyle::Homogeneity, {"inhomogen ", -30, 35}}}},
         },
-    .OwnRate = {53, {"v =          °C/min", -80, 35}, {"", -52, 35}},
+    .OwnRate = {53, {"v =          °C/min", -80, 35}, -52, 35},
 };
 
 } // namespace UnitZTAconC07

@@ -13,8 +13,6 @@ constexpr int OverlayExtraWidth = 30;
 
 TZtaScreen::TZtaScreen(const TData& data, TZtaVariables& unit)
     : TZtuScreen({data.Caption, nullptr, 0, false, false}, unit), zta_(unit), ztaData_(data) {
-    // The learner may write into the text, tabs included.
-    MemoErlaeuterung->SetWantTabs(true);
     const char* strip = data.Strip;
     ImageListGef =
         new TImageList(this, FrameSide, FrameSide, [strip] { return Assets::Strip(strip); });

@@ -8,6 +8,7 @@
 #include "shell/UnitMenue.h"
 #include "zta_ztu/UnitZTAconC045.h"
 #include "zta_ztu/UnitZTAconC07.h"
+#include "zta_ztu/UnitZTAisoC045.h"
 
 #include <array>
 #include <numeric>
@@ -322,6 +323,34 @@ TEST(HeatingRate, IsReadAsASingleAndDrawsOnlyInsideTheRange) {
     EXPECT_TRUE(DrawsCurve(999.9f));
     EXPECT_FALSE(DrawsCurve(1000.0f));
     EXPECT_FALSE(DrawsCurve(ReadRate("1e300")));
+}
+
+} // namespace
+
+namespace {
+
+// The heating diagrams count five 200-K steps up from 200 °C at their bottom edge.
+TEST(ZtaFrames, FiveStepsFrom200Degrees) {
+    const ZtuDiagram::TFrames con =
+        ZtaDiagram::Frames(UnitZTAconC045::Data.Screen.Diagram, 750, 500);
+    EXPECT_EQ(con.Ztu.Rect(), (TRect{400, 20, 728, 400}));
+    EXPECT_EQ(con.Ztu.Dekade, 54);
+    EXPECT_EQ(con.Ztu.Stufe, 76);
+    EXPECT_EQ(con.Ztu.Y(1200), 20);
+    EXPECT_EQ(con.Ztu.Y(200), 400);
+    EXPECT_EQ(con.Ztu.X(5), 670);
+    EXPECT_EQ(con.Ekd.Rect(), (TRect{50, 20, 360, 400}));
+    EXPECT_EQ(con.Ekd.StufeC, 28);
+    EXPECT_EQ(con.Ekd.At(0.45L, 780), (TPoint{113, 180}));
+    EXPECT_EQ(con.Ekd.Y(722.4L), 201);
+    // The 0.70 % steel's A3 line rises from 742 to 744 °C.
+    EXPECT_EQ(con.Ekd.At(0.7L, 742), (TPoint{148, 194}));
+    EXPECT_EQ(con.Ekd.Y(744), 193);
+    const ZtuDiagram::TFrames iso =
+        ZtaDiagram::Frames(UnitZTAisoC045::Data.Screen.Diagram, 750, 500);
+    EXPECT_EQ(iso.Ekd.Rect(), (TRect{40, 20, 350, 400}));
+    EXPECT_EQ(iso.Ekd.X(0.45L), 103);
+    EXPECT_EQ(iso.Ztu.Rect(), con.Ztu.Rect());
 }
 
 } // namespace
