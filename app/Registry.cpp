@@ -43,6 +43,9 @@
 #include "treatment/UnitVergueten.h"
 #include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
+#include "zta_ztu/UnitZTAconC045.h"
+#include "zta_ztu/UnitZTAconC07.h"
+#include "zta_ztu/UnitZTAisoC045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -61,25 +64,27 @@ void Create(Form*& instance, Variables& unit) {
 
 // The creation order of the whole program; a screen not built yet keeps its place empty.
 void CreateScreens() {
-    Create(FormHaupt, UnitDeckEKD::Unit);       // 1
-    Application.CreateForm(FormMenue);          // 2
-    Create(FormAllZu, UnitAllZu::Unit);         // 3
-    Create(FormEntZu, UnitEntZu::Unit);         // 4
-    Create(FormAbZuTyp2, UnitAbZUTYP2::Unit);   // 5
-    Create(FormZuTyp1, UnitZutyp1::Unit);       // 6
-    Create(FormZuTyp2, UnitZutyp2::Unit);       // 7
-    Create(FormZuTyp3, UnitZutyp3::Unit);       // 8
-    Create(FormZuTyp4, UnitZutyp4::Unit);       // 9
-    Create(FormZuTyp5, UnitZuTyp5::Unit);       // 10
-    Create(FormZuTyp6, UnitZuTyp6::Unit);       // 11
-    Create(FormAllEKD, UnitAllEKD::Unit);       // 12
-    Create(FormReineisen, UnitReineisen::Unit); // 13
-    Create(FormEKDGesamt, UnitEKDGESAMT::Unit); // 14
-    Create(FormEKD06, UnitEKD06::Unit);         // 15
-    Create(FormEKD12, UnitEKD12::Unit);         // 16
-    Create(FormEKD30, UnitEKD30::Unit);         // 17
-    Create(FormALLZTAZTU, UnitALLZTAZTU::Unit); // 18
-    // 19 FormZTAcon045, 20 FormZTAcon07, 21 FormZTAiso045
+    Create(FormHaupt, UnitDeckEKD::Unit);        // 1
+    Application.CreateForm(FormMenue);           // 2
+    Create(FormAllZu, UnitAllZu::Unit);          // 3
+    Create(FormEntZu, UnitEntZu::Unit);          // 4
+    Create(FormAbZuTyp2, UnitAbZUTYP2::Unit);    // 5
+    Create(FormZuTyp1, UnitZutyp1::Unit);        // 6
+    Create(FormZuTyp2, UnitZutyp2::Unit);        // 7
+    Create(FormZuTyp3, UnitZutyp3::Unit);        // 8
+    Create(FormZuTyp4, UnitZutyp4::Unit);        // 9
+    Create(FormZuTyp5, UnitZuTyp5::Unit);        // 10
+    Create(FormZuTyp6, UnitZuTyp6::Unit);        // 11
+    Create(FormAllEKD, UnitAllEKD::Unit);        // 12
+    Create(FormReineisen, UnitReineisen::Unit);  // 13
+    Create(FormEKDGesamt, UnitEKDGESAMT::Unit);  // 14
+    Create(FormEKD06, UnitEKD06::Unit);          // 15
+    Create(FormEKD12, UnitEKD12::Unit);          // 16
+    Create(FormEKD30, UnitEKD30::Unit);          // 17
+    Create(FormALLZTAZTU, UnitALLZTAZTU::Unit);  // 18
+    Create(FormZTAcon045, UnitZTAconC045::Unit); // 19
+    Create(FormZTAcon07, UnitZTAconC07::Unit);   // 20
+    Create(FormZTAiso045, UnitZTAisoC045::Unit); // 21
     Create(FormZTUcon045, UnitZTUconC045::Unit); // 22
     Create(FormZTUcon07, UnitZTUconC07::Unit);   // 23
     Create(FormZTUi045, UnitZTUisoC045::Unit);   // 24
@@ -149,6 +154,9 @@ void DestroyScreens() {
     FormBildC07 = nullptr;
     FormBildC08 = nullptr;
     FormBildFe = nullptr;
+    FormZTAcon045 = nullptr;
+    FormZTAcon07 = nullptr;
+    FormZTAiso045 = nullptr;
     FormZTUcon045 = nullptr;
     FormZTUcon07 = nullptr;
     FormZTUi045 = nullptr;

@@ -1,128 +1,224 @@
 #!/bin/bash
-# Starts the real program under Xvfb at 800x600 and 1024x768 and drives it with the keyboard:
-# the cover appears, "&Info" opens the information screen, Esc closes it, the menu opens from
-# "&Programm starten", each text page and each topic screen listed below opens and closes, Esc
-# leaves the menu, Esc ends the program with status 0.
+# Starts the real program under Xvfb at 800x600 and 1024x768 and drives it with the keyboard as a
+# learner would: the cover appears, "&Info" opens the information screen, the topic menu opens,
+# every command of every topic menu opens its screen, and the screens that open further windows
+# (the lattice cells, the micrograph viewers, the C 45 micrographs) open them; each closes with
+# Esc. Then Esc leaves the menu and the
+# program, which must end with status 0. Every one of the program's windows is opened once.
+#   scripts/smoke.sh BINARY [SIZE...]      (sizes default to 800x600 1024x768)
 set -u
 bin=$1
+shift
+sizes=("$@")
+[ ${#sizes[@]} -gt 0 ] || sizes=(800x600 1024x768)
 fail() { echo "smoke: $*" >&2; exit 1; }
 command -v Xvfb >/dev/null || fail "Xvfb missing"
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+
+cover="Grundlagen der Wärmebehandlung"
+menu="Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen"
+
+# The topic menus: their access key and their commands' windows, in the menus' order. Every
+# command is enabled, so the n-th command is n steps from the first.
+zustand=(
+    "Allgemeines zu  Zustandsschaubildern"
+    "Entstehung von  Zustandsschaubildern"
+    "Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand (schematisch)"
+    "Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und Unlöslichkeit im festen Zustand (schematisch)"
+    "Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand (schematisch) "
+    "Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener Unlöslichkeit im festen Zustand (schematisch)"
+    "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System (schematisch)"
+    "Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / peritektisches System (schematisch)"
+    "Zustandsschaubild vollkommener Unlöslichkeit im festen Zustand mit intermediären Phasen (schematisch)"
+    "Zustandsschaubild mit Umwandlungen im festen Zustand (schematisch)"
+)
+eisen=(
+    "Allgemeines zum Eisen-Kohlenstoff-Schaubild"
+    "Reines Eisen: Abkühl- und Aufheizkurve"
+    "Das System Eisen-Kohlenstoff im Eisen-Kohlenstoff-Zustandsschaubild (EKS)"
+    "Eisen-Kohlenstoff-Schaubild: metastabiler Zustand  (Gefügereihe von 0.1% bis 0.8% Kohlenstoff)"
+    "Phasenumwandlung im EKS bei einem Kohlenstoffgehalt von 0.6 Gew.%"
+    "Phasenumwandlung im EKS bei einem Kohlenstoffgehalt von 1.2 Gew.%"
+    "Phasenumwandlung im EKS bei einem Kohlenstoffgehalt von 3.0 Gew.% (Gußeisen)"
+)
+zeit=(
+    "Zeitabhängige Phasenänderungen / Grundlagen der Wärmebehandlung von Stählen"
+    " ZTA/ZTU-Schaubilder"
+    "Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "
+    "Kontinuierliches Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % (schematisch) "
+    "Isothermes Zeit-Temperatur-Austenitisierungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "
+    "Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "
+    "Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % (schematisch) "
+    "Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "
+    "Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % (schematisch) "
+)
+waerme=(
+    "Wärmebehandlung"
+    " ZTA/ZTU-Schaubild für einen unlegierten Stahl mit C =  0.45 % (schematisch) "
+    "Schematische Darstellung der Temperaturführung bei der Wärmebehandlung (Normalglühen)"
+    "Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im Eisen-Kohlenstoff-Schaubild (EKS)"
+    "Schematische Prozessführung beim Normalglühen"
+    "Schematische Prozessführung beim Härten"
+    "Schematische Prozessführung beim Vergüten"
+    "Vergütungsschaubild eines C 45"
+)
+lattices=("Kubisch-raumzentriertes Alpha-Eisengitter" "Kubisch-flächenzentriertes Gamma-Eisengitter")
+viewers=("Gefügeaufnahme Ferrit")
+for c in 1 2 3 4 5 6 7 8; do viewers+=("Gefügeaufnahme Stahl mit 0,$c % Kohlenstoff"); done
+chart="Vergütungsschaubild eines C 45"
+micrographs="Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten"
+
+# A window title as an exact pattern for xdotool's search.
+pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')"; }
+
+window_named() {
+    local p id
+    p=$(pattern "$1")
+    for _ in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "$p" 2>/dev/null | head -1)
+        # Give the window a moment to take the focus before keys are typed into it.
+        [ -n "$id" ] && { sleep 0.4; echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+gone() {
+    local p
+    p=$(pattern "$1")
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "$p" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+# Focuses the window (checked: without a window manager the focus does not come back to a window
+# by itself), then types the keys.
+press() {
+    local window=$1 k
+    shift
+    for _ in $(seq 20); do
+        xdotool windowfocus --sync "$window" 2>/dev/null
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
+        sleep 0.2
+    done
+    sleep 0.2
+    for k in "$@"; do xdotool key "$k"; sleep 0.25; done
+}
+# The keys that choose the index-th of count commands of a menu: down from the first, or up
+# from the first round to the last, whichever is shorter.
+choose() {
+    local index=$1 count=$2 keys=() i
+    if [ "$index" -le $((count / 2)) ]; then
+        for ((i = 0; i < index; i++)); do keys+=(Down); done
+    else
+        for ((i = index; i < count; i++)); do keys+=(Up); done
+    fi
+    echo "${keys[@]}" Return
+}
+step_fail() { echo "$*"; exit 1; }
+close() {
+    press "$1" Escape
+    gone "$2" || step_fail "\"$2\" did not close"
+}
+
+# On the continuous heating screen: the chain of standard curves runs (568 ticks of 50 ms), then
+# the learner types a rate that is no number, which the error box reports, and then "2", which
+# draws its own heating curve. The edit box lies at (780, 570) or, on an 800 x 600 screen, at
+# (610, 480) of the surface below the menu bar; the click aims at its middle.
+type_rates() {
+    local window=$1 X Y WIDTH HEIGHT SCREEN w
+    press "$window" alt+s
+    sleep 32
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    if [ "$size" = 800x600 ]; then
+        xdotool mousemove $((X + 626)) $((Y + 20 + 505)) click 1
+    else
+        xdotool mousemove $((X + 796)) $((Y + 20 + 595)) click 1
+    fi
+    sleep 0.3
+    press "$window" ctrl+a 2 x alt+r
+    w=$(window_named "Fehler") || step_fail "no error box for a rate that is no number"
+    close "$w" "Fehler"
+    press "$window" ctrl+a 2 alt+r
+    sleep 6
+    ! xdotool search --onlyvisible --name '^Fehler$' >/dev/null 2>&1 || step_fail "the rate 2 was refused"
+}
+
+# What happens on a screen after it opened, before Esc closes it.
+on_screen() {
+    local window=$1 title=$2 w i t
+    case $title in
+        "Das System Eisen-Kohlenstoff im"*)
+            # Both cells open side by side; Esc on either closes both.
+            press "$window" alt+i
+            for t in "${lattices[@]}"; do
+                w=$(window_named "$t") || step_fail "lattice \"$t\" did not open"
+            done
+            close "$w" "${lattices[1]}"
+            gone "${lattices[0]}" || step_fail "Esc left a lattice cell open" ;;
+        "Eisen-Kohlenstoff-Schaubild: metastabiler"*)
+            # The viewers open in a cascade; Esc closes each one, frontmost first.
+            press "$window" alt+g
+            for ((i = ${#viewers[@]} - 1; i >= 0; i--)); do
+                w=$(window_named "${viewers[i]}") || step_fail "viewer \"${viewers[i]}\" did not open"
+                close "$w" "${viewers[i]}"
+            done ;;
+        "${zeit[2]}")
+            type_rates "$window" ;;
+        "$chart")
+            press "$window" alt+g
+            w=$(window_named "$micrographs") || step_fail "C 45 micrographs did not open"
+            close "$w" "$micrographs" ;;
+    esac
+}
+
+# Opens every command of one topic menu in turn.
+walk_menu() {
+    local key=$1 menuwin=$2
+    shift 2
+    local titles=("$@") i w keys
+    for ((i = 0; i < ${#titles[@]}; i++)); do
+        read -ra keys <<<"$(choose "$i" "${#titles[@]}")"
+        press "$menuwin" "$key" "${keys[@]}"
+        w=$(window_named "${titles[i]}") || step_fail "\"${titles[i]}\" did not open"
+        on_screen "$w" "${titles[i]}"
+        close "$w" "${titles[i]}"
+    done
+}
 
 run_at() {
     local size=$1 n=""
     # Xvfb picks a free display itself and writes its number once it accepts clients.
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/tmp/smoke-xvfb.log 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >"$logs/xvfb.log" 2>&1 &
     local xpid=$!
-    trap 'kill $xpid 2>/dev/null' EXIT
     for _ in $(seq 200); do
         n=$(tr -dc '0-9' <"$fdfile")
         [ -n "$n" ] && break
         sleep 0.1
     done
     rm -f "$fdfile"
-    [ -n "$n" ] || fail "$size: Xvfb did not start ($(cat /tmp/smoke-xvfb.log))"
+    [ -n "$n" ] || fail "$size: Xvfb did not start ($(cat "$logs/xvfb.log"))"
     export DISPLAY=:$n
-    "$bin" >/tmp/smoke-app.log 2>&1 &
+    "$bin" >"$logs/app.log" 2>&1 &
     local apid=$!
-    window_named() {
-        local name=$1 id
-        for _ in $(seq 200); do
-            id=$(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1)
-            # Give the window a moment to take the focus before keys are typed into it.
-            [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
-            sleep 0.1
-        done
-        return 1
-    }
-    gone() {
-        for _ in $(seq 100); do
-            xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-            sleep 0.1
-        done
-        return 1
-    }
-    # Focuses the window (checked: without a window manager the focus does not come back to a
-    # window by itself), then types the keys.
-    press() {
-        local window=$1 k
-        shift
-        for _ in $(seq 20); do
-            xdotool windowfocus --sync "$window" 2>/dev/null
-            [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-            sleep 0.2
-        done
-        sleep 0.2
-        for k in "$@"; do xdotool key "$k"; sleep 0.3; done
-    }
     local result=0
     # The steps run in a subshell, so that a failed step ends them and the cleanup still runs.
     (
-        cover=$(window_named "Grundlagen der Wärmebehandlung") || { echo "no cover"; exit 1; }
-        press "$cover" alt+i
-        info=$(window_named "Information") || { echo "no info screen"; exit 1; }
-        press "$info" Escape
-        gone "Information" || { echo "info screen did not close"; exit 1; }
-        press "$cover" alt+p
-        menu=$(window_named "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen") ||
-            { echo "no menu"; exit 1; }
-        for key_caption in "alt+z Return|Allgemeines zu  Zustandsschaubildern" \
-                           "alt+z Down Return|Entstehung von  Zustandsschaubildern" \
-                           "alt+e Return|Allgemeines zum Eisen-Kohlenstoff-Schaubild" \
-                           "alt+t Return|Zeitabhängige Phasenänderungen / Grundlagen der Wärmebehandlung von Stählen" \
-                           "alt+t Down Return| ZTA/ZTU-Schaubilder" \
-                           "alt+w Return|Wärmebehandlung" \
-                           "alt+z l|Zustandsschaubild mit vollkommener Löslichkeit im flüssigen und vollkommener Unlöslichkeit im festen Zustand \\(schematisch\\)" \
-                           "alt+z Up Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / eutektisches System \\(schematisch\\)" \
-                           "alt+z Up Up Up Return|Zustandsschaubild mit begrenzter Löslichkeit im festen Zustand / peritektisches System \\(schematisch\\)" \
-                           "alt+z Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und festen Zustand \\(schematisch\\)" \
-                           "alt+z Down Down Down Return|Thermische Analyse und Zustandsschaubild bei vollkommener Löslichkeit im flüssigen und Unlöslichkeit im festen Zustand \\(schematisch\\)" \
-                           "alt+t Up Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
-                           "alt+t Up Up Up Return|Kontinuierliches Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
-                           "alt+t Up Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
-                           "alt+t Up Return|Isothermes Zeit-Temperatur-Umwandlungs-Schaubild für einen unlegierten Stahl mit C =  0.70 % \\(schematisch\\) " \
-                           "alt+w Down Return| ZTA/ZTU-Schaubild für einen unlegierten Stahl mit C =  0.45 % \\(schematisch\\) " \
-                           "alt+e Down Return|Reines Eisen: Abkühl- und Aufheizkurve"; do
-            keys=${key_caption%%|*}; caption=${key_caption#*|}
-            # shellcheck disable=SC2086
-            press "$menu" $keys
-            page=$(window_named "$caption") || { echo "text page \"$caption\" did not open"; exit 1; }
-            press "$page" Escape
-            gone "$caption" || { echo "text page \"$caption\" did not close"; exit 1; }
-        done
-        # The microstructure series shows its nine micrographs in a cascade; Esc closes the
-        # frontmost one, and closing the series closes the rest.
-        series="Eisen-Kohlenstoff-Schaubild: metastabiler Zustand  \\(Gefügereihe von 0.1% bis 0.8% Kohlenstoff\\)"
-        press "$menu" alt+e Down Down Down Return
-        bilder=$(window_named "$series") || { echo "microstructure series did not open"; exit 1; }
-        press "$bilder" alt+g
-        viewer=$(window_named "Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff") || { echo "no micrograph viewer"; exit 1; }
-        press "$viewer" Escape
-        gone "Gefügeaufnahme Stahl mit 0,8 % Kohlenstoff" || { echo "micrograph viewer did not close"; exit 1; }
-        window_named "Gefügeaufnahme Ferrit" >/dev/null || { echo "ferrite viewer missing"; exit 1; }
-        press "$bilder" Escape
-        gone "$series" || { echo "microstructure series did not close"; exit 1; }
-        gone "Gefügeaufnahme Ferrit" || { echo "viewers stayed open"; exit 1; }
-        # Annealing; then the tempering chart, from which the C 45 micrographs open.
-        glueh="Schematische Darstellung der Temperaturführung verschiedenen Glühverfahren im Eisen-Kohlenstoff-Schaubild \\(EKS\\)"
-        press "$menu" alt+w Down Down Return
-        page=$(window_named "$glueh") || { echo "annealing screen did not open"; exit 1; }
-        press "$page" Escape
-        gone "$glueh" || { echo "annealing screen did not close"; exit 1; }
-        press "$menu" alt+w Up Return
-        chart=$(window_named "Vergütungsschaubild eines C 45") || { echo "tempering chart did not open"; exit 1; }
-        press "$chart" alt+g
-        lm="Lichtmikroskopische Gefügeaufnahmen eines C 45 , Normalglühen, Vergüten, Härten"
-        page=$(window_named "$lm") || { echo "C 45 micrographs did not open"; exit 1; }
-        press "$page" Escape
-        gone "$lm" || { echo "C 45 micrographs did not close"; exit 1; }
-        press "$chart" Escape
-        gone "Vergütungsschaubild eines C 45" || { echo "tempering chart did not close"; exit 1; }
-        press "$menu" Escape
-        gone "Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen" ||
-            { echo "menu did not close"; exit 1; }
-        press "$cover" Escape
+        c=$(window_named "$cover") || step_fail "no cover"
+        press "$c" alt+i
+        info=$(window_named "Information") || step_fail "no info screen"
+        close "$info" "Information"
+        press "$c" alt+p
+        m=$(window_named "$menu") || step_fail "no menu"
+        walk_menu alt+z "$m" "${zustand[@]}"
+        walk_menu alt+e "$m" "${eisen[@]}"
+        walk_menu alt+t "$m" "${zeit[@]}"
+        walk_menu alt+w "$m" "${waerme[@]}"
+        close "$m" "$menu"
+        press "$c" Escape
     ) || result=1
     local status=124
     for _ in $(seq 300); do
@@ -132,11 +228,9 @@ run_at() {
     kill $apid 2>/dev/null
     kill $xpid 2>/dev/null
     wait 2>/dev/null
-    trap - EXIT
-    [ $result -eq 0 ] || fail "$size: steps failed (log: $(tr '\n' ' ' </tmp/smoke-app.log))"
+    [ $result -eq 0 ] || fail "$size: steps failed (log: $(tr '\n' ' ' <"$logs/app.log"))"
     [ "$status" = 0 ] || fail "$size: program ended with status $status"
     echo "smoke $size ok"
 }
 
-run_at 800x600
-run_at 1024x768
+for size in "${sizes[@]}"; do run_at "$size"; done

@@ -31,6 +31,9 @@
 #include "treatment/UnitVergueten.h"
 #include "treatment/UnitZTAZTU.h"
 #include "zta_ztu/UnitZTAZTU045.h"
+#include "zta_ztu/UnitZTAconC045.h"
+#include "zta_ztu/UnitZTAconC07.h"
+#include "zta_ztu/UnitZTAisoC045.h"
 #include "zta_ztu/UnitZTUconC045.h"
 #include "zta_ztu/UnitZTUconC07.h"
 #include "zta_ztu/UnitZTUisoC045.h"
@@ -68,8 +71,7 @@ const OverviewLine Overview[] = {
 
 } // namespace
 
-// The screens a command shows. Topic screens that are not part of the program yet have no
-// entry here; their commands stay in the menu, greyed out.
+// The screens the commands show.
 #define SCREEN(instance) [] { return static_cast<TForm*>(instance); }
 
 const std::vector<TopicMenu>& TopicMenus() {
@@ -107,9 +109,9 @@ const std::vector<TopicMenu>& TopicMenus() {
         {"Zei&tabhängige Zustandsänderungen",
          {{"AllZeit", "Allgemeines", SCREEN(FormZeitAb)},
           {"ZTAZTU", "ZTA/ZTU-Schaubilder", SCREEN(FormALLZTAZTU)},
-          {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", nullptr},
-          {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", nullptr},
-          {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", nullptr},
+          {"ZTAcon045", "Kontinuierliches ZTA-Schaubild (C = 0.45%)", SCREEN(FormZTAcon045)},
+          {"ZTAcon07", "Kontinuierliches ZTA-Schaubild (C = 0.70%)", SCREEN(FormZTAcon07)},
+          {"ZTAiso045", "Isothermes ZTA-Schaubild (C = 0.45%)", SCREEN(FormZTAiso045)},
           {"ZTUcon045", "Kontinuierliches ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUcon045)},
           {"ZTUcon07", "Kontinuierliches ZTU-Schaubild (C = 0.70%)", SCREEN(FormZTUcon07)},
           {"ZTUiso045", "Isothermes ZTU-Schaubild (C = 0.45%)", SCREEN(FormZTUi045)},
@@ -133,16 +135,16 @@ const std::vector<TForm* (*)()>& PageColorScreens() {
     // FormZuTyp1 … FormZuTyp6, FormAllEKD, FormReineisen, FormEKDGesamt, FormEKD06, FormEKD12,
     // FormEKD30, FormZeitAb, FormALLZTAZTU, FormZTAcon07, FormZTAcon045, FormZTAiso045,
     // FormZTUcon07, FormZTUcon045, FormZTUi045, FormZTUi07, FormWarme, FormZTAZTU045,
-    // FormZTAZTU, FormHaerten, FormNormal, FormVergueten. The screens not built yet are left
-    // out until they are.
+    // FormZTAZTU, FormHaerten, FormNormal, FormVergueten.
     static const std::vector<TForm* (*)()> screens{
-        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1), SCREEN(FormAbZuTyp2),
-        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),    SCREEN(FormZuTyp3),   SCREEN(FormZuTyp4),
-        SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),   SCREEN(FormReineisen),
-        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),    SCREEN(FormEKD30),
-        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTUcon07), SCREEN(FormZTUcon045),
-        SCREEN(FormZTUi045),   SCREEN(FormZTUi07),    SCREEN(FormWarme),    SCREEN(FormZTAZTU045),
-        SCREEN(FormZTAZTU),    SCREEN(FormHaerten),   SCREEN(FormNormal),   SCREEN(FormVergueten),
+        SCREEN(FormAllZu),     SCREEN(FormEntZu),     SCREEN(FormAbZuTyp1),  SCREEN(FormAbZuTyp2),
+        SCREEN(FormZuTyp1),    SCREEN(FormZuTyp2),    SCREEN(FormZuTyp3),    SCREEN(FormZuTyp4),
+        SCREEN(FormZuTyp5),    SCREEN(FormZuTyp6),    SCREEN(FormAllEKD),    SCREEN(FormReineisen),
+        SCREEN(FormEKDGesamt), SCREEN(FormEKD06),     SCREEN(FormEKD12),     SCREEN(FormEKD30),
+        SCREEN(FormZeitAb),    SCREEN(FormALLZTAZTU), SCREEN(FormZTAcon07),  SCREEN(FormZTAcon045),
+        SCREEN(FormZTAiso045), SCREEN(FormZTUcon07),  SCREEN(FormZTUcon045), SCREEN(FormZTUi045),
+        SCREEN(FormZTUi07),    SCREEN(FormWarme),     SCREEN(FormZTAZTU045), SCREEN(FormZTAZTU),
+        SCREEN(FormHaerten),   SCREEN(FormNormal),    SCREEN(FormVergueten),
     };
     return screens;
 }

@@ -38,7 +38,7 @@ constexpr int EquilibriumStopMargin = 20;
 } // namespace
 
 TContinuousZtuScreen::TContinuousZtuScreen(const TData& data, Variables& unit)
-    : TZtuScreen({data.Caption, data.Diagram, OverlayStepsDown, false, data.ExplanationReadOnly},
+    : TZtuScreen({data.Caption, &data.Diagram, OverlayStepsDown, false, data.ExplanationReadOnly},
                  unit),
       data_(data) {
     if (data.ManagesTexts) {

@@ -23,7 +23,7 @@ constexpr int EndArrowSpread = 3;
 } // namespace
 
 TIsothermalZtuScreen::TIsothermalZtuScreen(const TData& data, Variables& unit)
-    : TZtuScreen({data.Caption, data.Diagram, OverlayStepsDown, data.OverlayBold, false}, unit),
+    : TZtuScreen({data.Caption, &data.Diagram, OverlayStepsDown, data.OverlayBold, false}, unit),
       data_(data) {
     for (int i = 0; i < static_cast<int>(Timers.size()); ++i) {
         Timers[i] = new TTimer(this, IsothermInterval, false);

@@ -13,16 +13,17 @@ int TZtuFrame::X(long double decade) const {
 }
 
 int TZtuFrame::Y(long double celsius) const {
-    return Round(Unten - celsius / KelvinPerStep * static_cast<long double>(Stufe));
+    return Round(Unten - (celsius - Bottom) / KelvinPerStep * static_cast<long double>(Stufe));
 }
 
-TZtuFrame MakeZtuFrame(int links, int rechts, int oben, int unten) {
+TZtuFrame MakeZtuFrame(int links, int rechts, int oben, int unten, int steps, long double bottom) {
     return {links,
             rechts,
             oben,
             unten,
             static_cast<float>((rechts - links) / Decades),
-            static_cast<float>((unten - oben) / Steps)};
+            static_cast<float>((unten - oben) / steps),
+            bottom};
 }
 
 int TSectionFrame::X(long double carbon) const {
@@ -30,16 +31,18 @@ int TSectionFrame::X(long double carbon) const {
 }
 
 int TSectionFrame::Y(long double celsius) const {
-    return Round(Unten - celsius / KelvinPerStep * static_cast<long double>(Stufe));
+    return Round(Unten - (celsius - Bottom) / KelvinPerStep * static_cast<long double>(Stufe));
 }
 
-TSectionFrame MakeSectionFrame(int links, int rechts, int oben, int unten) {
+TSectionFrame MakeSectionFrame(int links, int rechts, int oben, int unten, int steps,
+                               long double bottom) {
     return {links,
             rechts,
             oben,
             unten,
             static_cast<float>((rechts - links) / TSectionFrame::CarbonSteps),
-            static_cast<float>((unten - oben) / Steps)};
+            static_cast<float>((unten - oben) / steps),
+            bottom};
 }
 
 TRect OverlayBounds(const TControl& surface, const TZtuFrame& frame, long double stepsDown) {

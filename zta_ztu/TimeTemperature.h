@@ -24,7 +24,7 @@ inline constexpr long double FirstSeconds = 0.1L;
 long double Decade(long double seconds);
 
 // One diagram's frame with its log time axis: x = round(Links + d · Dekade) for a decade
-// coordinate d, y = round(Unten − T / 200 · Stufe) for T in °C.
+// coordinate d, y = round(Unten − (T − Bottom) / 200 · Stufe) for T in °C.
 struct TZtuFrame {
     int Links = 0;
     int Rechts = 0;
@@ -32,14 +32,19 @@ struct TZtuFrame {
     int Unten = 0;
     float Dekade = 0; // pixels per decade
     float Stufe = 0;  // pixels per 200 K
+    // The temperature of the bottom edge: 0 °C on the cooling diagrams, 200 °C on the heating
+    // ones, whose steps start there.
+    long double Bottom = 0;
 
     int X(long double decade) const;
     int Y(long double celsius) const;
     TPoint At(long double decade, long double celsius) const { return {X(decade), Y(celsius)}; }
     TRect Rect() const { return {Links, Oben, Rechts, Unten}; }
 };
-// The frame between the edges; decade and step are the integer sixths of its width and height.
-TZtuFrame MakeZtuFrame(int links, int rechts, int oben, int unten);
+// The frame between the edges; decade and step are the integer sixths of its width and height,
+// unless fewer steps span the height above a warmer bottom edge.
+TZtuFrame MakeZtuFrame(int links, int rechts, int oben, int unten, int steps = Steps,
+                       long double bottom = 0);
 
 // The steel corner of the iron–carbon diagram: x = round(Links + C / 0.2 · StufeC) for C in %
 // carbon, y as in the time–temperature frame.
@@ -50,15 +55,17 @@ struct TSectionFrame {
     int Rechts = 0;
     int Oben = 0;
     int Unten = 0;
-    float StufeC = 0; // pixels per 0.2 % carbon
-    float Stufe = 0;  // pixels per 200 K
+    float StufeC = 0;       // pixels per 0.2 % carbon
+    float Stufe = 0;        // pixels per 200 K
+    long double Bottom = 0; // °C at the bottom edge
 
     int X(long double carbon) const;
     int Y(long double celsius) const;
     TPoint At(long double carbon, long double celsius) const { return {X(carbon), Y(celsius)}; }
     TRect Rect() const { return {Links, Oben, Rechts, Unten}; }
 };
-TSectionFrame MakeSectionFrame(int links, int rechts, int oben, int unten);
+TSectionFrame MakeSectionFrame(int links, int rechts, int oben, int unten, int steps = Steps,
+                               long double bottom = 0);
 
 // The transparent overlay lies over the diagram's frame from the temperature `stepsDown` 200-K
 // steps below the top edge down to the bottom edge, and 20 pixels beyond the right edge; its

@@ -35,12 +35,7 @@ constexpr int AxisTitleDy = -17;
 constexpr int TopLabelDx = -33;
 constexpr int LabelDx = -30;
 constexpr int LabelDy = -6;
-struct TemperatureLabel {
-    const char* Text;
-    long double Celsius;
-    TColor Color;
-};
-constexpr TemperatureLabel TemperatureLabels[] = {
+constexpr TTemperatureLabel TemperatureLabels[] = {
     {"1000", 1000, clBlack}, {" 800", 800, clBlack}, {" 600", 600, clYellow},
     {" 400", 400, clWhite},  {" 200", 200, clWhite},
 };
@@ -63,10 +58,7 @@ constexpr long double CarbonTitleAt = 0.6L;
 constexpr int CarbonTitleDx = 24;
 
 // The steel corner of the iron–carbon diagram: (carbon %, °C).
-struct CarbonPoint {
-    long double C;
-    long double T;
-};
+using CarbonPoint = TCarbonPoint;
 constexpr CarbonPoint Eutectoid{0.8L, 722};
 constexpr CarbonPoint EutectoidLineStart{0.04L, 722};
 constexpr CarbonPoint EutecticLineStart{2.06L, 1146};
@@ -90,10 +82,7 @@ void Polyline(TCanvas& c, const TSectionFrame& ekd, std::span<const CarbonPoint>
         c.LineTo(ekd.X(p.C), ekd.Y(p.T));
 }
 
-void Write(TCanvas& c, std::span<const TText> texts) {
-    for (const TText& t : texts)
-        c.TextOut(t.X, t.Y, t.Text);
-}
+} // namespace
 
 void DrawGradient(TCanvas& c, int width, int height) {
     c.Pen = MakePen(GradientYellow, GradientPenWidth);
@@ -107,11 +96,18 @@ void DrawGradient(TCanvas& c, int width, int height) {
     }
 }
 
-void DrawGrids(TCanvas& c, const TFrames& f) {
+void DrawFrameBoxes(TCanvas& c, const TFrames& f) {
+    c.Pen = MakePen(NearBlack, LinePenWidth);
+    c.Brush.Color = FrameGold;
+    c.Rectangle(f.Ztu.Rect());
+    c.Rectangle(f.Ekd.Rect());
+}
+
+void DrawGrids(TCanvas& c, const TFrames& f, std::span<const long double> celsius) {
     c.Brush.Style = bsClear;
     c.Pen.Width = 1;
     c.Pen.Style = psDot;
-    for (long double t : GridCelsius) {
+    for (long double t : celsius) {
         Line(c, {f.Ztu.Links, f.Ztu.Y(t)}, {f.Ztu.Rechts, f.Ztu.Y(t)});
         Line(c, {f.Ekd.Links, f.Ekd.Y(t)}, {f.Ekd.Rechts, f.Ekd.Y(t)});
     }
@@ -124,19 +120,27 @@ void DrawGrids(TCanvas& c, const TFrames& f) {
     c.Pen.Style = psSolid;
 }
 
-void DrawTemperatureLabels(TCanvas& c, int left, const TZtuFrame& scale) {
+void DrawTemperatureLabels(TCanvas& c, int left, const TZtuFrame& scale,
+                           std::span<const TTemperatureLabel> labels) {
     c.Font.Color = clBlack;
     c.TextOut(left + AxisTitleDx, scale.Y(TopCelsius) + AxisTitleDy, "Temperatur/°C");
     c.TextOut(left + TopLabelDx, scale.Y(TopCelsius) + LabelDy, "1200");
-    for (const TemperatureLabel& l : TemperatureLabels) {
+    for (const TTemperatureLabel& l : labels) {
         c.Font.Color = l.Color;
         c.TextOut(left + LabelDx, scale.Y(l.Celsius) + LabelDy, l.Text);
     }
 }
 
-void DrawTimeLabels(TCanvas& c, const TData& data, const TZtuFrame& z) {
-    DrawTimeAxis(c, z, data.TightLastTimeLabel,
-                 {z.X(TimeTitleDecade) + TimeTitleDx, z.Unten + TitleDy});
+TZtuFrame SectionScale(const TFrames& f) {
+    TZtuFrame scale = f.Ztu;
+    scale.Unten = f.Ekd.Unten;
+    scale.Stufe = f.Ekd.Stufe;
+    scale.Bottom = f.Ekd.Bottom;
+    return scale;
+}
+
+void DrawTimeLabels(TCanvas& c, const TZtuFrame& z, bool tightLast) {
+    DrawTimeAxis(c, z, tightLast, {z.X(TimeTitleDecade) + TimeTitleDx, z.Unten + TitleDy});
 }
 
 void DrawCarbonLabels(TCanvas& c, const TSectionFrame& e) {
@@ -145,29 +149,38 @@ void DrawCarbonLabels(TCanvas& c, const TSectionFrame& e) {
     c.TextOut(e.X(CarbonTitleAt) + CarbonTitleDx, e.Unten + TitleDy, "Kohlenstoffgehalt/Gew.%");
 }
 
-void DrawSection(TCanvas& c, const TSectionFrame& e) {
+void DrawSection(TCanvas& c, const TSectionFrame& e, std::span<const TCarbonPoint> a3Line) {
     c.Pen = MakePen(NearBlack, 1);
-    Line(c, e.At(Eutectoid.C, Eutectoid.T), e.At(Eutectoid.C, 0));
+    Line(c, e.At(Eutectoid.C, Eutectoid.T), e.At(Eutectoid.C, e.Bottom));
     c.Pen.Width = LinePenWidth;
     Line(c, e.At(EutectoidLineStart.C, EutectoidLineStart.T), {e.Rechts, e.Y(Eutectoid.T)});
     Line(c, e.At(EutecticLineStart.C, EutecticLineStart.T), {e.Rechts, e.Y(EutecticLineStart.T)});
     Line(c, e.At(EutecticLineStart.C, EutecticLineStart.T), e.At(LiquidusEnd.C, LiquidusEnd.T));
-    Polyline(c, e, A3Line);
+    Polyline(c, e, a3Line);
     Polyline(c, e, AcmLine);
     Polyline(c, e, FerriteSolvus);
 }
 
-void DrawSteel(TCanvas& c, const TData& data, const TSectionFrame& e) {
+std::span<const TCarbonPoint> CoolingA3Line() {
+    return A3Line;
+}
+
+void Write(TCanvas& c, std::span<const TText> texts) {
+    for (const TText& t : texts)
+        c.TextOut(t.X, t.Y, t.Text);
+}
+
+void DrawSteel(TCanvas& c, const char* steelText, const TComposition& m, const TSectionFrame& e) {
+    auto boxX = [&](long double carbon) { return e.X(carbon - m.BoxShift); };
     c.Brush.Color = clPurple;
     c.Pen = MakePen(clBlack, 1);
     c.Font.Color = clWhite;
-    c.Rectangle(e.X(SteelBoxFrom.C), e.Y(SteelBoxFrom.T), e.X(SteelBoxTo.C), e.Y(SteelBoxTo.T));
-    c.TextOut(e.X(SteelTextAt.C), e.Y(SteelTextAt.T), data.SteelText);
-    c.TextOut(e.X(EquilibriumTextAt.C), e.Y(EquilibriumTextAt.T), EquilibriumText);
+    c.Rectangle(boxX(SteelBoxFrom.C), e.Y(SteelBoxFrom.T), boxX(SteelBoxTo.C), e.Y(SteelBoxTo.T));
+    c.TextOut(boxX(SteelTextAt.C), e.Y(SteelTextAt.T), steelText);
+    c.TextOut(boxX(EquilibriumTextAt.C), e.Y(EquilibriumTextAt.T), EquilibriumText);
 
-    const TComposition& m = data.Composition;
     c.Pen.Style = psDash;
-    Line(c, e.At(m.Carbon, m.Top), e.At(m.Carbon, 0));
+    Line(c, e.At(m.Carbon, m.Top), e.At(m.Carbon, e.Bottom));
     c.Brush.Color = clBlack;
     for (const TLevel* level : {&m.A3, &m.A1}) {
         Line(c, e.At(m.Carbon, level->AtSteel), {e.Rechts, e.Y(level->AtEdge)});
@@ -175,8 +188,6 @@ void DrawSteel(TCanvas& c, const TData& data, const TSectionFrame& e) {
     }
     c.Pen.Style = psSolid;
 }
-
-} // namespace
 
 void DrawTimeAxis(TCanvas& c, const TZtuFrame& z, bool tightLast, TPoint title) {
     c.Font.Color = clWhite;
@@ -225,28 +236,20 @@ TFrames Paint(TPaintBox& surface, const TData& data) {
     TCanvas& c = surface.Canvas;
     const TFrames f = Frames(data, surface.Width(), surface.Height());
     DrawGradient(c, surface.Width(), surface.Height());
+    DrawFrameBoxes(c, f);
+    DrawGrids(c, f, GridCelsius);
 
-    c.Pen = MakePen(NearBlack, LinePenWidth);
-    c.Brush.Color = FrameGold;
-    c.Rectangle(f.Ztu.Rect());
-    c.Rectangle(f.Ekd.Rect());
-    DrawGrids(c, f);
-
-    // The section's temperatures are read on its own scale, which equals the ZTU one.
-    TZtuFrame sectionScale = f.Ztu;
-    sectionScale.Unten = f.Ekd.Unten;
-    sectionScale.Stufe = f.Ekd.Stufe;
-    DrawTemperatureLabels(c, f.Ztu.Links, f.Ztu);
-    DrawTemperatureLabels(c, f.Ekd.Links, sectionScale);
-    DrawTimeLabels(c, data, f.Ztu);
+    DrawTemperatureLabels(c, f.Ztu.Links, f.Ztu, TemperatureLabels);
+    DrawTemperatureLabels(c, f.Ekd.Links, SectionScale(f), TemperatureLabels);
+    DrawTimeLabels(c, f.Ztu, data.TightLastTimeLabel);
     DrawCarbonLabels(c, f.Ekd);
 
-    DrawSection(c, f.Ekd);
+    DrawSection(c, f.Ekd, A3Line);
     c.Font.Color = NearBlack;
     Write(c, data.SectionLabels);
     DrawCurves(c, data.Curves, f.Ztu, NearBlack);
     Write(c, data.FieldLabels);
-    DrawSteel(c, data, f.Ekd);
+    DrawSteel(c, data.SteelText, data.Composition, f.Ekd);
     return f;
 }
 

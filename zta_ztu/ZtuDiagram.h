@@ -37,6 +37,9 @@ struct TComposition {
     long double Top;    // °C where the vertical starts
     TLevel A3;
     TLevel A1;
+    // How far (in % carbon) the steel box stands left of its usual place, clear of the marks of
+    // a steel richer in carbon.
+    long double BoxShift = 0;
 };
 
 struct TData {
@@ -64,6 +67,43 @@ TFrames Frames(const TData& data, int width, int height);
 
 // The whole static picture on the surface's canvas; returns the frames it used.
 TFrames Paint(TPaintBox& surface, const TData& data);
+
+// The pieces of the picture, for the time–temperature screens that arrange them otherwise.
+
+// A temperature label left of a frame, its cell 6 pixels above the temperature's line.
+struct TTemperatureLabel {
+    const char* Text;
+    long double Celsius;
+    TColor Color;
+};
+// A point of the iron–carbon section: carbon % and °C.
+struct TCarbonPoint {
+    long double C;
+    long double T;
+};
+// The gradient from yellow to dark red behind everything.
+void DrawGradient(TCanvas& c, int width, int height);
+// The two gold frames.
+void DrawFrameBoxes(TCanvas& c, const TFrames& f);
+// Dotted lines at the temperatures across both frames, at the decades and at every 0.2 % C.
+void DrawGrids(TCanvas& c, const TFrames& f, std::span<const long double> celsius);
+// "Temperatur/°C", "1200" and the labels left of the frame at `left`, read on `scale`.
+void DrawTemperatureLabels(TCanvas& c, int left, const TimeTemperature::TZtuFrame& scale,
+                           std::span<const TTemperatureLabel> labels);
+// The section's temperatures are read on its own scale, which matches the diagram's.
+TimeTemperature::TZtuFrame SectionScale(const TFrames& f);
+// The time axis with "Zeit/sec" at its usual place.
+void DrawTimeLabels(TCanvas& c, const TimeTemperature::TZtuFrame& z, bool tightLast);
+void DrawCarbonLabels(TCanvas& c, const TimeTemperature::TSectionFrame& e);
+// The lines of the steel corner; the A3 line's points differ a little between the screens.
+void DrawSection(TCanvas& c, const TimeTemperature::TSectionFrame& e,
+                 std::span<const TCarbonPoint> a3Line);
+// The A3 line of the cooling diagrams.
+std::span<const TCarbonPoint> CoolingA3Line();
+void Write(TCanvas& c, std::span<const TText> texts);
+// The purple steel box and the steel's composition marks.
+void DrawSteel(TCanvas& c, const char* steelText, const TComposition& m,
+               const TimeTemperature::TSectionFrame& e);
 
 // The time axis below a ZTU frame: "10" with its exponent at every decade ("1" at 1 s), in white,
 // the last label moved left where it is tight, and "Zeit/sec" at the given place.

@@ -50,11 +50,22 @@ ScreenFrame::Layout TZtuScreen::PlaceFrame(const TZtuBounds& smallText,
     PlaceControl(*MemoErlaeuterung, layout.Small ? smallText : largeText);
     ScreenFrame::SetExplanationFont(*MemoErlaeuterung, unit_.FaktorY);
     // The frame is the same on every paint, so the overlay can stand in its place at once.
-    unit_.Frames =
-        ZtuDiagram::Frames(frameData_.Diagram, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
-    TimeTemperature::PlaceOverlay(*PaintBoxLog, *PaintBoxHaupt, unit_.Frames.Ztu,
-                                  frameData_.OverlayStepsDown);
+    unit_.Frames = DiagramFrames(PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
+    PaintBoxLogPaint();
     return layout;
+}
+
+ZtuDiagram::TFrames TZtuScreen::DiagramFrames(int width, int height) const {
+    return ZtuDiagram::Frames(*frameData_.Diagram, width, height);
+}
+
+ZtuDiagram::TFrames TZtuScreen::PaintDiagram() {
+    return ZtuDiagram::Paint(*PaintBoxHaupt, *frameData_.Diagram);
+}
+
+TRect TZtuScreen::OverlayBounds() const {
+    return TimeTemperature::OverlayBounds(*PaintBoxHaupt, unit_.Frames.Ztu,
+                                          frameData_.OverlayStepsDown);
 }
 
 void TZtuScreen::FormPaint() {
@@ -62,12 +73,13 @@ void TZtuScreen::FormPaint() {
 }
 
 void TZtuScreen::PaintBoxHauptPaint() {
-    unit_.Frames = ZtuDiagram::Paint(*PaintBoxHaupt, frameData_.Diagram);
+    unit_.Frames = PaintDiagram();
 }
 
 void TZtuScreen::PaintBoxLogPaint() {
-    TimeTemperature::PlaceOverlay(*PaintBoxLog, *PaintBoxHaupt, unit_.Frames.Ztu,
-                                  frameData_.OverlayStepsDown);
+    const TRect r = OverlayBounds();
+    if (PaintBoxLog->BoundsRect() != r)
+        PaintBoxLog->SetBounds(r.Left, r.Top, r.Width(), r.Height());
 }
 
 void TZtuScreen::TextClick() {

@@ -24,7 +24,8 @@ void PlaceControl(TControl& control, const TZtuBounds& bounds);
 
 struct TZtuScreenData {
     const char* Caption;
-    const ZtuDiagram::TData& Diagram;
+    // The cooling diagram; the heating screens paint their own instead (see PaintDiagram).
+    const ZtuDiagram::TData* Diagram;
     // How far below the diagram's top edge the overlay starts, in 200-K steps.
     long double OverlayStepsDown;
     bool OverlayBold;
@@ -48,6 +49,11 @@ public:
 protected:
     // The form, the surface and the overlay in their places; the explanatory text at its bounds.
     ScreenFrame::Layout PlaceFrame(const TZtuBounds& smallText, const TZtuBounds& largeText);
+    // The frame values for a surface of this size, the static picture, and where the overlay
+    // lies over it: the cooling diagram's unless a screen draws another.
+    virtual ZtuDiagram::TFrames DiagramFrames(int width, int height) const;
+    virtual ZtuDiagram::TFrames PaintDiagram();
+    virtual TRect OverlayBounds() const;
 
     TZtuVariables& unit_;
 

@@ -21,6 +21,7 @@
 #include "assets/generator/Generator.h"
 #include "assets/generator/Microstructure.h"
 #include "assets/generator/Paint.h"
+#include "assets/generator/Steel.h"
 
 namespace Generator {
 namespace {
@@ -31,70 +32,6 @@ constexpr std::uint32_t Austenite = 0xFF844200u; // brown (132, 66, 0)
 constexpr std::uint32_t Boundary = 0xFF000000u;  // black, also the cementite of the lamellae
 constexpr std::uint32_t Ferrite = 0xFFFFFFFFu;   // white, also the ferrite of the lamellae
 constexpr std::uint32_t Cementite = 0xFF848484u; // grey (132, 132, 132), outside the 0.6 % steel
-
-// How one steel forms, at one picture size: the phase that precipitates on the austenite grain
-// boundaries before the pearlite is ferrite below 0.8 % carbon and cementite above.
-struct TRecipe {
-    int Width = 0;
-    int Height = 0;
-    std::uint64_t Seed = 0;
-    TNucleation Austenite;
-    TNucleation Proeutectoid;
-    TNucleation Colonies;
-    double ProeutectoidShare = 0; // what the lever rule gives just above the eutectoid temperature
-    // The proeutectoid phase spreads along the austenite boundaries at the speed of its crystals
-    // and takes this much longer for every pixel it grows away from them, so it forms lens-shaped
-    // allotriomorphs that join into a network of uneven thickness, not round blobs.
-    double Drag = 0;
-    // Cementite closes its network over every austenite boundary before the pearlite forms, even
-    // where that takes it past its share.
-    bool ClosedNetwork = false;
-    double MinSpacing = 0; // of the pearlite lamellae, pixels
-    double MaxSpacing = 0;
-    double CementiteShare = 0; // of a lamella period, as it shows at this magnification
-};
-
-// The three grain maps of one steel and the pearlite lamellae of every colony.
-struct TSteel {
-    TGrainMap Austenite;
-    TGrainMap Proeutectoid;
-    TGrainMap Colonies;
-    std::vector<int> Regions;        // colonies cut by the austenite grains (Overlay)
-    std::vector<TLamellae> Lamellae; // one per region
-    double ProeutectoidComplete = 0; // when the proeutectoid phase stops growing
-    bool IsPearlite(int x, int y) const {
-        return Proeutectoid.Arrival(x, y) > ProeutectoidComplete;
-    }
-};
-
-// Every map draws from the same random source in a fixed order, so one seed fixes the steel.
-TSteel Form(const TRecipe& recipe) {
-    TRandom random(recipe.Seed);
-    TGrainMap austenite(recipe.Width, recipe.Height,
-                        Nucleate(random, recipe.Width, recipe.Height, recipe.Austenite));
-    std::vector<double> drag = DistanceToBoundaries(austenite);
-    for (double& d : drag) {
-        d *= recipe.Drag;
-    }
-    TGrainMap proeutectoid(recipe.Width, recipe.Height,
-                           NucleateOnBoundaries(random, austenite, recipe.Proeutectoid),
-                           std::move(drag));
-    TGrainMap colonies(recipe.Width, recipe.Height,
-                       NucleateOnBoundaries(random, austenite, recipe.Colonies));
-    std::vector<int> regions = Overlay(austenite, colonies);
-    std::vector<TLamellae> lamellae;
-    const std::size_t regionCount = austenite.Grains().size() * colonies.Grains().size();
-    for (std::size_t r = 0; r < regionCount; ++r) {
-        lamellae.push_back(
-            RandomLamellae(random, recipe.MinSpacing, recipe.MaxSpacing, recipe.CementiteShare));
-    }
-    double complete = proeutectoid.TimeOfCoverage(recipe.ProeutectoidShare);
-    if (recipe.ClosedNetwork) {
-        complete = std::max(complete, TimeToReach(proeutectoid, BoundaryMask(austenite), 1.0));
-    }
-    return {std::move(austenite), std::move(proeutectoid), std::move(colonies),
-            std::move(regions),   std::move(lamellae),     complete};
-}
 
 // The 0.6 % steel of the cooling screen, 100 x 100 pixels.
 //
@@ -178,24 +115,6 @@ TFrames Solidification(const TSteel& steel, int growthFrames) {
     }
     frames.push_back(AusteniteGrains(steel));
     return frames;
-}
-
-// Turns the steel's austenite left at the eutectoid temperature into pearlite: ferrite with the
-// lamellae of its colony in the dark colour. The lamellae are painted on their own, so that
-// cleaning up their slivers cannot touch what lies around the pearlite.
-void PaintPearlite(TPixels& f, const TSteel& steel, std::uint32_t dark) {
-    constexpr int Sliver = 5;
-    TPixels pearlite(f.Width, f.Height, Ferrite);
-    auto isPearlite = [&](int x, int y) { return steel.IsPearlite(x, y); };
-    PaintLamellae(pearlite, steel.Regions, steel.Lamellae, Ferrite, dark, isPearlite);
-    RemoveSpecks(pearlite, dark, Ferrite, Sliver);
-    for (int y = 0; y < f.Height; ++y) {
-        for (int x = 0; x < f.Width; ++x) {
-            if (isPearlite(x, y)) {
-                f.at(x, y) = pearlite.at(x, y);
-            }
-        }
-    }
 }
 
 TFrames SchA() {

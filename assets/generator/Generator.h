@@ -48,5 +48,6 @@ TOutputs C45Micrographs(); // the micrographs of the steel C 45 after three trea
 TOutputs SteelSeries();    // the micrographs of pure ferrite and the steels to 0.8 % carbon
 TOutputs ZtuPictures();    // the micrographs of the continuous ZTU screen
 TOutputs ProcessRoutes();  // the microstructure strips of hardening, normalising, quench and temper
+TOutputs ZtaPictures();    // the frame strips of the heating screens
 
 } // namespace Generator

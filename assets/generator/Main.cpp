@@ -41,7 +41,7 @@ struct TEmbed {
 constexpr Generator::TOutputs (*Groups[])() = {
     Generator::Backgrounds,    Generator::PhaseDiagrams, Generator::CoolingScreens,
     Generator::C45Micrographs, Generator::SteelSeries,   Generator::ZtuPictures,
-    Generator::ProcessRoutes,
+    Generator::ProcessRoutes,  Generator::ZtaPictures,
 };
 
 // The program's name on the desktop: its icon's, desktop entry's and metadata's file name.
