@@ -30,9 +30,8 @@ constexpr int HintFontHeight = -17;
 constexpr int MemoFontDesignHeight = 16;
 constexpr int CurveInterval = 100;
 
-struct Bounds {
-    int Left, Top, Width, Height;
-};
+using ScreenFrame::Bounds;
+using ScreenFrame::Place;
 struct Layout {
     Bounds Diagram;
     Bounds Panel;
@@ -315,10 +314,6 @@ constexpr std::array<const char*, 7> Explanation{
     " Stellt man zwei kfz-Zellen aufeinander, so wird ersichtlich, dass ",
     " die Atome der Flächenmitten eine kleinere krz-Zelle bilden. ",
 };
-
-void Place(TControl& control, const Bounds& b) {
-    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
-}
 
 } // namespace
 

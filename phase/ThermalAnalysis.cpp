@@ -16,9 +16,8 @@ constexpr int MemoFontDesignHeight = 16;
 // Every timer of the run asks for the shortest period the window system has.
 constexpr int RunInterval = 1;
 
-struct Bounds {
-    int Left, Top, Width, Height;
-};
+using ScreenFrame::Bounds;
+using ScreenFrame::Place;
 constexpr Bounds SmallDiagram{5, 5, 765, 410};
 constexpr Bounds SmallMemo{5, 415, 765, 100};
 constexpr Bounds LargeDiagram{75, 50, 870, 410};
@@ -65,10 +64,6 @@ constexpr int DotRadius = 3;
 constexpr TPoint EndFrame[] = {{449, 351}, {751, 351}, {751, 59}, {449, 59}, {449, 351}};
 constexpr int EndFrameWidth = 5;
 constexpr int EndDotPenWidth = 2;
-
-void Place(TControl& control, const Bounds& b) {
-    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
-}
 
 } // namespace
 

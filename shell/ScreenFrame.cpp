@@ -55,6 +55,10 @@ void SetScaledBounds(TControl& control, const Layout& layout, int left, int top,
                       Scaled(width, layout.FaktorX), Scaled(height, layout.FaktorY));
 }
 
+void Place(TControl& control, const Bounds& b) {
+    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
+}
+
 TMenuItem* AddEscapeItem(TForm& form, const std::string& name, const std::string& caption,
                          std::function<void()> onClick) {
     return form.MainMenu.Add(name, caption, std::move(onClick), VK_ESCAPE, false);

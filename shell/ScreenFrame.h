@@ -67,6 +67,11 @@ inline int Scaled(long double design, double factor) {
 // Bounds in design units scaled by the factors.
 void SetScaledBounds(TControl& control, const Layout& layout, int left, int top, int width,
                      int height);
+// A control's place on its window in pixels, as the screens' layout tables list it.
+struct Bounds {
+    int Left, Top, Width, Height;
+};
+void Place(TControl& control, const Bounds& b);
 
 // The invisible Esc command every screen has.
 TMenuItem* AddEscapeItem(TForm& form, const std::string& name, const std::string& caption,

@@ -136,18 +136,14 @@ void TProcessRoute::AddPause(const char* caption) {
         "Prozessanhalten", caption, [this] { ProzessanhaltenClick(); }, VK_F2, false);
 }
 
-void TProcessRoute::Place(TControl& control, const TBounds& b) {
-    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
-}
-
 void TProcessRoute::FormCreate() {
     const ScreenFrame::Layout layout = ScreenFrame::PlaceStandard(*this);
     unit_.FaktorX = layout.FaktorX;
     unit_.FaktorY = layout.FaktorY;
     const TLayout& fixed = layout.Small ? data_.Small : data_.Large;
-    Place(*PaintBoxHaupt, fixed.Haupt);
-    Place(*PaintBoxDef, fixed.Def);
-    Place(*MemoErlaeuterung, fixed.Memo);
+    ScreenFrame::Place(*PaintBoxHaupt, fixed.Haupt);
+    ScreenFrame::Place(*PaintBoxDef, fixed.Def);
+    ScreenFrame::Place(*MemoErlaeuterung, fixed.Memo);
     if (fixed.MemoFontHeight > 0) {
         TFont font = MemoErlaeuterung->Font();
         font.Height = fixed.MemoFontHeight;

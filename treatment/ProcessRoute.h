@@ -8,6 +8,7 @@
 #include "platform/Form.h"
 #include "platform/ImageList.h"
 #include "platform/Timer.h"
+#include "shell/ScreenFrame.h"
 #include "zta_ztu/TimeTemperature.h"
 
 #include <span>
@@ -50,9 +51,7 @@ struct TVariables {
     bool ProzessLaeuft = false;
 };
 
-struct TBounds {
-    int Left, Top, Width, Height;
-};
+using TBounds = ScreenFrame::Bounds;
 struct TLayout {
     TBounds Haupt;
     TBounds Def;
@@ -169,7 +168,4 @@ protected:
     TTimer* processTimer_ = nullptr;
     TTimer* curveTimer_ = nullptr;
     TMenuItem* curveItem_ = nullptr;
-
-private:
-    void Place(TControl& control, const ProcessRoute::TBounds& b);
 };

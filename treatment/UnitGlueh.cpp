@@ -22,9 +22,8 @@ constexpr int HintFontHeight = -15;
 constexpr int MemoFontDesignHeight = 16;
 constexpr int BandInterval = 1;
 
-struct Bounds {
-    int Left, Top, Width, Height;
-};
+using ScreenFrame::Bounds;
+using ScreenFrame::Place;
 struct Layout {
     Bounds Diagram;
     Bounds Memo;
@@ -33,10 +32,6 @@ constexpr Layout SmallLayout{{60, 0, 740, 520}, {0, 0, 250, 520}};
 constexpr Layout LargeLayout{{250, 60, 740, 540}, {20, 60, 380, 540}};
 constexpr TRect BackdropOuter{10, 22, 1005, 650};
 constexpr TRect BackdropInner{15, 45, 995, 620};
-
-void Place(TControl& control, const Bounds& b) {
-    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
-}
 
 // --- the diagram -------------------------------------------------------------------------------
 

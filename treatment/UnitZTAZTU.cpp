@@ -28,9 +28,8 @@ constexpr int HintFontHeight = -17;
 constexpr int MemoFontDesignHeight = 16;
 constexpr int AnimationInterval = 50;
 
-struct Bounds {
-    int Left, Top, Width, Height;
-};
+using ScreenFrame::Bounds;
+using ScreenFrame::Place;
 struct Layout {
     Bounds Diagram;
     Bounds Memo;
@@ -40,10 +39,6 @@ constexpr Layout SmallLayout{{10, 5, 760, 492}, {50, 424, 690, 90}};
 constexpr Layout LargeLayout{{100, 50, 760, 492}, {60, 550, 888, 110}};
 constexpr TRect BackdropOuter{20, 22, 1000, 670};
 constexpr TRect BackdropInner{60, 45, 950, 650};
-
-void Place(TControl& control, const Bounds& b) {
-    control.SetBounds(b.Left, b.Top, b.Width, b.Height);
-}
 
 const std::vector<std::string> Explanation{
     " Die Grafik zeigt schematisch eine zeitliche Temperaturführung, wie sie beispielsweise beim "
