@@ -233,8 +233,9 @@ TEST_P(ContinuousZta, RatesOutOfRangeAndTextsThatAreNoNumberDrawNothing) {
     ASSERT_TRUE(harness::Menu(*form, "&Start ZTA-Diagramm"));
     RunChain();
     const TPixels before = form->Snapshot();
-    // 999.99999 is 1000 once stored as a single.
-    for (const char* ignored : {"1.5", "1000", "-5", "0", "999.99999", "1e6"}) {
+    // 999.99999 is 1000 once stored as a single; 1e-400 is too small to hold, a number that is 0;
+    // 1e300 is too large for a single.
+    for (const char* ignored : {"1.5", "1000", "-5", "0", "999.99999", "1e6", "1e-400", "1e300"}) {
         Type(ignored);
         EXPECT_TRUE(Idle()) << ignored;
         EXPECT_TRUE(form->ButtonVauf->Enabled()) << ignored;
