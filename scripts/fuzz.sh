@@ -16,7 +16,7 @@ if command -v clang++ >/dev/null &&
     for s in 2 999 "2,5" " 2 " 1e400 1e-400 "%s%n" 0x10 nan 1.5 "+.5e+5"; do
         printf '%s' "$s" >"$out/corpus/$(printf '%s' "$s" | md5sum | cut -c1-12)"
     done
-    "$out/number-fuzz" -max_total_time="${FUZZ_SECONDS:-120}" -timeout=5 -max_len=64 \
+    "$out/number-fuzz" -max_total_time="${FUZZ_SECONDS:-120}" -timeout=5 -max_len=64 -artifact_prefix="$out/" \
         -print_final_stats=1 "$out/corpus"
 else
     g++ "${flags[@]}" -fsanitize=address,undefined "${sources[@]}" "$root/fuzz/RandomLoop.cpp" \
