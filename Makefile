@@ -25,7 +25,7 @@ package: deps
 	cmake --build --preset release --target waermebehandlung
 	cd build/release && cpack >/dev/null && ls "$$PWD"/waermebehandlung_*.deb
 
-# A million random learner events over every screen under the sanitizers (about half an hour).
+# A million random learner events over every screen under the sanitizers (about 45 minutes).
 soak: deps
 	./scripts/soak.sh
 
