@@ -33,50 +33,8 @@ constexpr std::uint32_t Boundary = 0xFF000000u;  // black, also the cementite of
 constexpr std::uint32_t Ferrite = 0xFFFFFFFFu;   // white, also the ferrite of the lamellae
 constexpr std::uint32_t Cementite = 0xFF848484u; // grey (132, 132, 132), outside the 0.6 % steel
 
-// The 0.6 % steel of the cooling screen, 100 x 100 pixels.
-//
-// Austenite: nuclei 22 px or more apart over the picture and a 12 px margin leave about a dozen
-// grains, forming over the first 8 time units so that new crystals keep appearing in the early
-// frames; rounded, no two alike. Ferrite: nuclei at least 14 px apart on the boundaries, born at
-// different times and growing at different speeds, spreading along the boundaries four times as
-// fast as into the grains: lenses that join into a network, thicker in some places than in others.
-// Pearlite colonies start from the boundaries too, one to three per grain, so that a colony is
-// large enough to show its direction; their lamellae are 4 to 5 px apart and half dark, which keeps
-// every lamella an unbroken line at this size and the pearlite clearly darker than the ferrite.
-TRecipe EkdRecipe() {
-    TRecipe r;
-    r.Width = 100;
-    r.Height = 100;
-    r.Seed = 0x454B443036536368ull;
-    r.Austenite.Count = 17;
-    r.Austenite.MinDistance = 22;
-    r.Austenite.Margin = 12;
-    r.Austenite.LastBirth = 8;
-    r.Austenite.SpeedSpread = 0.1;
-    r.Austenite.Roughness = 0.08;
-    r.Austenite.MinHeadStart = 3;
-    r.Proeutectoid.Count = 30;
-    r.Proeutectoid.MinDistance = 14;
-    r.Proeutectoid.LastBirth = 10;
-    r.Proeutectoid.SpeedSpread = 0.3;
-    r.Proeutectoid.Roughness = 0.1;
-    r.Proeutectoid.MinHeadStart = 2;
-    r.Drag = 4;
-    r.Colonies.Count = 16;
-    r.Colonies.MinDistance = 24;
-    r.Colonies.LastBirth = 3;
-    r.Colonies.SpeedSpread = 0.2;
-    r.Colonies.Roughness = 0.1;
-    r.Colonies.MinHeadStart = 1;
-    r.ProeutectoidShare = 0.25;
-    r.MinSpacing = 4;
-    r.MaxSpacing = 5;
-    r.CementiteShare = 0.5;
-    return r;
-}
-
 const TSteel& EkdSteel() {
-    static const TSteel steel = Form(EkdRecipe());
+    static const TSteel steel = Form(HypoeutectoidRecipe());
     return steel;
 }
 
@@ -158,7 +116,7 @@ TFrames AFerPer() {
 // has thinner dark lamellae farther apart than the 0.6 % steel's, so that the network stays the
 // thickest grey.
 TRecipe Ekd12Recipe() {
-    TRecipe r = EkdRecipe();
+    TRecipe r = HypoeutectoidRecipe();
     r.Seed = 0x454B443132415A50ull;
     r.Proeutectoid.Count = 40;
     r.Proeutectoid.MinDistance = 10;
@@ -344,7 +302,7 @@ TFrames LedePer() {
 // magnification, so more grains, in the colours of an etched specimen under white light. Painted
 // supersampled, so that lamellae and boundaries have the soft edges of a photograph.
 TPixels CoolingMicrograph() {
-    TRecipe r = EkdRecipe();
+    TRecipe r = HypoeutectoidRecipe();
     r.Width = 317;
     r.Height = 209;
     r.Seed = 0x4B75686C42696C64ull;

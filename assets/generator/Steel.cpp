@@ -52,4 +52,47 @@ void PaintPearlite(TPixels& f, const TSteel& steel, std::uint32_t dark) {
     }
 }
 
+// The 0.6 % steel of the cooling screen, 100 x 100 pixels; the heating screens take it with their
+// own seed and ferrite share.
+//
+// Austenite: nuclei 22 px or more apart over the picture and a 12 px margin leave about a dozen
+// grains, forming over the first 8 time units so that new crystals keep appearing in the early
+// frames; rounded, no two alike. Ferrite: nuclei at least 14 px apart on the boundaries, born at
+// different times and growing at different speeds, spreading along the boundaries four times as
+// fast as into the grains: lenses that join into a network, thicker in some places than in others.
+// Pearlite colonies start from the boundaries too, one to three per grain, so that a colony is
+// large enough to show its direction; their lamellae are 4 to 5 px apart and half dark, which keeps
+// every lamella an unbroken line at this size and the pearlite clearly darker than the ferrite.
+TRecipe HypoeutectoidRecipe() {
+    TRecipe r;
+    r.Width = 100;
+    r.Height = 100;
+    r.Seed = 0x454B443036536368ull;
+    r.Austenite.Count = 17;
+    r.Austenite.MinDistance = 22;
+    r.Austenite.Margin = 12;
+    r.Austenite.LastBirth = 8;
+    r.Austenite.SpeedSpread = 0.1;
+    r.Austenite.Roughness = 0.08;
+    r.Austenite.MinHeadStart = 3;
+    r.Proeutectoid.Count = 30;
+    r.Proeutectoid.MinDistance = 14;
+    r.Proeutectoid.LastBirth = 10;
+    r.Proeutectoid.SpeedSpread = 0.3;
+    r.Proeutectoid.Roughness = 0.1;
+    r.Proeutectoid.MinHeadStart = 2;
+    r.Drag = 4;
+    r.Colonies.Count = 16;
+    r.Colonies.MinDistance = 24;
+    r.Colonies.LastBirth = 3;
+    r.Colonies.SpeedSpread = 0.2;
+    r.Colonies.Roughness = 0.1;
+    r.Colonies.MinHeadStart = 1;
+    r.ProeutectoidShare = 0.25;
+    r.MinSpacing = 4;
+    r.MaxSpacing = 5;
+    r.CementiteShare = 0.5;
+    return r;
+}
+
 } // namespace Generator

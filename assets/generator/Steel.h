@@ -48,6 +48,9 @@ struct TSteel {
 // Every map draws from the same random source in a fixed order, so one seed fixes the steel.
 TSteel Form(const TRecipe& recipe);
 
+// The hypoeutectoid steel of 100 x 100 pixels the cooling and heating strips are painted from.
+TRecipe HypoeutectoidRecipe();
+
 // Turns the steel's austenite left at the eutectoid temperature into pearlite: ferrite with the
 // lamellae of its colony in the dark colour. The lamellae are painted on their own, so that
 // cleaning up their slivers cannot touch what lies around the pearlite.

@@ -40,34 +40,10 @@ struct THeatedSteel {
 // The ferrite takes the share the lever rule gives the steel's carbon. Carbide particles lie 5 px
 // apart or more; the new austenite grains are finer than the old ones.
 THeatedSteel Heat(std::uint64_t seed, double ferriteShare) {
-    TRecipe r;
-    r.Width = Side;
-    r.Height = Side;
+    static_assert(Side == 100, "the recipe's steel is 100 x 100 pixels");
+    TRecipe r = HypoeutectoidRecipe();
     r.Seed = seed;
-    r.Austenite.Count = 17;
-    r.Austenite.MinDistance = 22;
-    r.Austenite.Margin = 12;
-    r.Austenite.LastBirth = 8;
-    r.Austenite.SpeedSpread = 0.1;
-    r.Austenite.Roughness = 0.08;
-    r.Austenite.MinHeadStart = 3;
-    r.Proeutectoid.Count = 30;
-    r.Proeutectoid.MinDistance = 14;
-    r.Proeutectoid.LastBirth = 10;
-    r.Proeutectoid.SpeedSpread = 0.3;
-    r.Proeutectoid.Roughness = 0.1;
-    r.Proeutectoid.MinHeadStart = 2;
-    r.Drag = 4;
-    r.Colonies.Count = 16;
-    r.Colonies.MinDistance = 24;
-    r.Colonies.LastBirth = 3;
-    r.Colonies.SpeedSpread = 0.2;
-    r.Colonies.Roughness = 0.1;
-    r.Colonies.MinHeadStart = 1;
     r.ProeutectoidShare = ferriteShare;
-    r.MinSpacing = 4;
-    r.MaxSpacing = 5;
-    r.CementiteShare = 0.5;
     TSteel steel = Form(r);
 
     TRandom random(seed ^ 0x4175737465ull);
