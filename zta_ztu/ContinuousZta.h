@@ -102,6 +102,13 @@ float ReadRate(const std::string& text);
 // Whether a rate draws a curve: above 1.5 and below 1000 °C/min.
 bool DrawsCurve(float rate);
 
+// The colours and the pen width the two screens' tables name.
+inline constexpr TColor Blue = clBlue;
+inline constexpr TColor White = clWhite;
+inline constexpr TColor Black = clBlack;
+inline constexpr TColor Grey = 0x808080;
+inline constexpr int LineWidth = 2;
+
 } // namespace ContinuousZta
 
 class TContinuousZtaScreen : public TZtaScreen {

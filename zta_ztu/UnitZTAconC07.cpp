@@ -9,11 +9,6 @@ Variables Unit;
 namespace {
 using namespace ContinuousZta;
 using namespace ZtaScreen;
-constexpr TColor Blue = clBlue;
-constexpr TColor White = clWhite;
-constexpr TColor Black = clBlack;
-constexpr TColor Grey = 0x808080;
-constexpr int LineWidth = 2;
 } // namespace
 
 const ContinuousZta::TData Data{
