@@ -23,14 +23,14 @@ constexpr TRgb Red{204, 28, 36};
 
 // Cover: broad bands running from lower left to upper right. A band is a line x + y = const, so
 // the position across the bands is the distance along the other diagonal.
-TPixels Cover() {
+TPixels Cover(int scale) {
     constexpr std::array Bands{Blue, Yellow, Red, Blue, Yellow, Red};
     // Share of each band in flat colour; the rest on either side is the blend to its neighbour.
     constexpr double FlatShare = 0.3;
     const double across = (BackgroundWidth + BackgroundHeight) / std::numbers::sqrt2;
     const double bandWidth = across / Bands.size();
 
-    return PaintSupersampled(BackgroundWidth, BackgroundHeight, 1, [&](double x, double y) {
+    return PaintSupersampled(BackgroundWidth, BackgroundHeight, scale, 1, [&](double x, double y) {
         // Band i is centred at (i + 0.5) * bandWidth; s counts band centres from the first.
         const double s = (x + y) / std::numbers::sqrt2 / bandWidth - 0.5;
         if (s <= 0) {
@@ -48,7 +48,7 @@ TPixels Cover() {
 
 // Menu background: a starburst of straight rays from the centre, alternately blue and yellow,
 // each yellow ray carrying a thin red line along its middle.
-TPixels MenuBackground() {
+TPixels MenuBackground(int scale) {
     constexpr int Rays = 28; // even, so that blue and yellow alternate all the way round
     constexpr double CoreLineWidth = 4;
     // Near the centre the rays get narrower than a pixel and the red lines run into each other;
@@ -58,7 +58,7 @@ TPixels MenuBackground() {
     const double cx = BackgroundWidth / 2.0;
     const double cy = BackgroundHeight / 2.0;
 
-    return PaintSupersampled(BackgroundWidth, BackgroundHeight, 4, [&](double x, double y) {
+    return PaintSupersampled(BackgroundWidth, BackgroundHeight, scale, 4, [&](double x, double y) {
         const double dx = x - cx;
         const double dy = y - cy;
         if (dx * dx + dy * dy < HubRadius * HubRadius) {

@@ -147,14 +147,15 @@ TRgb Shade(TRgb c, double f) {
 }
 
 // Uneven illumination and the grain of the photograph: a broad brightness change towards the
-// corners and fine noise.
+// corners and fine noise, a grain of the grid the picture is painted on.
 struct TPhotograph {
     TFractalNoise Light;
     TRandom Grain;
 
     explicit TPhotograph(TRandom& random) : Light(random, 300, 3), Grain(random.Next()) {}
 
-    TRgb Finish(TRgb c, int x, int y) {
+    // (x, y) is where the picture at its own size samples the pixel (CornerSample).
+    TRgb Finish(TRgb c, double x, double y) {
         const double cx = (x - Width / 2.0) / Width;
         const double cy = (y - Height / 2.0) / Height;
         const double vignette = 1 - 0.35 * (cx * cx + cy * cy);
@@ -165,18 +166,19 @@ struct TPhotograph {
     }
 };
 
-// A picture painted from the colour of each pixel's centre and of its four quarter points, for
-// the soft edges of a photograph.
+// A picture painted at the scale from the colour of each pixel's four quarter points, for the
+// soft edges of a photograph; colourAt takes coordinates of the picture at its own size.
 template <class ColourAt>
-TPixels PaintPhotograph(TPhotograph& photo, ColourAt colourAt) {
+TPixels PaintPhotograph(TPhotograph& photo, int scale, ColourAt colourAt) {
     constexpr double Quarters[4][2] = {{0.25, 0.25}, {0.75, 0.25}, {0.25, 0.75}, {0.75, 0.75}};
-    TPixels out(Width, Height);
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
+    TPixels out(Width * scale, Height * scale);
+    for (int y = 0; y < out.Height; ++y) {
+        for (int x = 0; x < out.Width; ++x) {
             TRgb sum;
             for (const auto& q : Quarters)
-                sum = sum + colourAt(x + q[0], y + q[1]);
-            out.at(x, y) = PixelOfRgb(photo.Finish(sum * 0.25f, x, y));
+                sum = sum + colourAt((x + q[0]) / scale, (y + q[1]) / scale);
+            out.at(x, y) = PixelOfRgb(
+                photo.Finish(sum * 0.25f, CornerSample(x, scale), CornerSample(y, scale)));
         }
     }
     return out;
@@ -187,7 +189,7 @@ TPixels PaintPhotograph(TPhotograph& photo, ColourAt colourAt) {
 // Ferrite and pearlite grains of about 30 µm; a little over half the grains are pearlite, as a
 // steel with 0.45 % carbon has. Each pearlite grain is a colony of parallel lamellae, slightly
 // wavy, in its own direction.
-TPixels Normalised() {
+TPixels Normalised(int scale) {
     TRandom random(0x43343520'4E6F726Dull);
     const TCells grains(random, Width, Height, 34);
     constexpr double PearliteShare = 0.56;
@@ -208,22 +210,27 @@ TPixels Normalised() {
     struct TShift {
         float X, Y, Bend;
     };
-    std::vector<TShift> shift(static_cast<std::size_t>(Width) * Height);
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x)
-            shift[static_cast<std::size_t>(y) * Width + x] = {
+    const int columns = Width * scale;
+    std::vector<TShift> shift(static_cast<std::size_t>(columns) * Height * scale);
+    for (int j = 0; j < Height * scale; ++j) {
+        for (int i = 0; i < columns; ++i) {
+            const double x = CornerSample(i, scale);
+            const double y = CornerSample(j, scale);
+            shift[static_cast<std::size_t>(j) * columns + i] = {
                 static_cast<float>(Warp * (warpX.At(x, y) - 0.5)),
                 static_cast<float>(Warp * (warpY.At(x, y) - 0.5)),
                 static_cast<float>(3 * wave.At(x, y))};
+        }
+    }
     TPhotograph photo(random);
 
     constexpr TRgb Ferrite{232, 224, 200};
     constexpr TRgb FerriteBoundary{110, 92, 74};
     constexpr TRgb PearliteDark{52, 32, 20};
     constexpr TRgb PearliteLight{128, 90, 60};
-    return PaintPhotograph(photo, [&](double x, double y) {
-        const TShift& d =
-            shift[static_cast<std::size_t>(static_cast<int>(y)) * Width + static_cast<int>(x)];
+    return PaintPhotograph(photo, scale, [&](double x, double y) {
+        const TShift& d = shift[static_cast<std::size_t>(static_cast<int>(y * scale)) * columns +
+                                static_cast<int>(x * scale)];
         const double wx = x + d.X;
         const double wy = y + d.Y;
         const TCells::TNearest n = grains.Nearest(wx, wy);
@@ -274,19 +281,23 @@ std::vector<TNeedle> Needles(TRandom& random, const TCells& austenite, int count
     return needles;
 }
 
-// How much of each pixel the needles darken or lighten: later needles lie over earlier ones.
-std::vector<float> NeedleField(const std::vector<TNeedle>& needles) {
-    std::vector<float> field(static_cast<std::size_t>(Width) * Height, 0.0f);
+// How much of each pixel of the grid at the scale the needles darken or lighten: later needles
+// lie over earlier ones. A needle's edge blends over one pixel of that grid.
+std::vector<float> NeedleField(const std::vector<TNeedle>& needles, int scale) {
+    const int columns = Width * scale;
+    const int rows = Height * scale;
+    std::vector<float> field(static_cast<std::size_t>(columns) * rows, 0.0f);
     for (const TNeedle& n : needles) {
         const double reach = n.HalfLength + n.HalfWidth + 1;
-        const int x0 = std::max(0, static_cast<int>(n.Centre.X - reach));
-        const int x1 = std::min(Width - 1, static_cast<int>(n.Centre.X + reach));
-        const int y0 = std::max(0, static_cast<int>(n.Centre.Y - reach));
-        const int y1 = std::min(Height - 1, static_cast<int>(n.Centre.Y + reach));
+        const int x0 = std::max(0, static_cast<int>((n.Centre.X - reach) * scale));
+        const int x1 = std::min(columns - 1, static_cast<int>((n.Centre.X + reach) * scale));
+        const int y0 = std::max(0, static_cast<int>((n.Centre.Y - reach) * scale));
+        const int y1 = std::min(rows - 1, static_cast<int>((n.Centre.Y + reach) * scale));
         for (int y = y0; y <= y1; ++y) {
             for (int x = x0; x <= x1; ++x) {
-                const double dx = x + 0.5 - n.Centre.X;
-                const double dy = y + 0.5 - n.Centre.Y;
+                const TPoint c = PixelCentre(x, y, scale);
+                const double dx = c.X - n.Centre.X;
+                const double dy = c.Y - n.Centre.Y;
                 const double along = dx * n.Cos + dy * n.Sin;
                 const double across = -dx * n.Sin + dy * n.Cos;
                 // Lens-shaped: widest in the middle, pointed at both ends.
@@ -294,9 +305,9 @@ std::vector<float> NeedleField(const std::vector<TNeedle>& needles) {
                 if (t <= -1 || t >= 1)
                     continue;
                 const double half = n.HalfWidth * (1 - t * t) + 0.3;
-                const double cover = std::clamp(half - std::abs(across) + 0.5, 0.0, 1.0);
+                const double cover = std::clamp((half - std::abs(across)) * scale + 0.5, 0.0, 1.0);
                 if (cover > 0) {
-                    float& f = field[static_cast<std::size_t>(y) * Width + x];
+                    float& f = field[static_cast<std::size_t>(y) * columns + x];
                     f = f + static_cast<float>(cover) * (n.Shade - f);
                 }
             }
@@ -305,59 +316,105 @@ std::vector<float> NeedleField(const std::vector<TNeedle>& needles) {
     return field;
 }
 
-TPixels PaintField(TPhotograph& photo, const std::vector<float>& field, TRgb base, TRgb dark,
-                   TRgb light) {
-    TPixels out(Width, Height);
-    for (int y = 0; y < Height; ++y) {
-        for (int x = 0; x < Width; ++x) {
-            const float f = field[static_cast<std::size_t>(y) * Width + x];
+// The field of the grid at the scale in colour.
+TPixels PaintField(TPhotograph& photo, int scale, const std::vector<float>& field, TRgb base,
+                   TRgb dark, TRgb light) {
+    TPixels out(Width * scale, Height * scale);
+    for (int y = 0; y < out.Height; ++y) {
+        for (int x = 0; x < out.Width; ++x) {
+            const float f = field[static_cast<std::size_t>(y) * out.Width + x];
             const TRgb c = f < 0 ? Mix(base, dark, -f) : Mix(base, light, f);
-            out.at(x, y) = PixelOfRgb(photo.Finish(c, x, y));
+            out.at(x, y) =
+                PixelOfRgb(photo.Finish(c, CornerSample(x, scale), CornerSample(y, scale)));
         }
     }
     return out;
 }
 
-TPixels Hardened() {
+TPixels Hardened(int scale) {
     TRandom random(0x43343520'48617274ull);
     const TCells austenite(random, Width, Height, 90);
-    const std::vector<float> field = NeedleField(Needles(random, austenite, 26000, 8, 34));
+    const std::vector<float> field = NeedleField(Needles(random, austenite, 26000, 8, 34), scale);
     TPhotograph photo(random);
     constexpr TRgb Base{196, 160, 118};
     constexpr TRgb Dark{120, 86, 56};
     constexpr TRgb Light{228, 204, 168};
-    return PaintField(photo, field, Base, Dark, Light);
+    return PaintField(photo, scale, field, Base, Dark, Light);
+}
+
+// The needles faded into the mottle of tempering, on the grid at the scale.
+std::vector<float> Tempered(const std::vector<TNeedle>& needles, const TFractalNoise& mottle,
+                            int scale) {
+    std::vector<float> field = NeedleField(needles, scale);
+    const int columns = Width * scale;
+    for (int j = 0; j < Height * scale; ++j)
+        for (int i = 0; i < columns; ++i) {
+            float& f = field[static_cast<std::size_t>(j) * columns + i];
+            const double m = mottle.At(CornerSample(i, scale), CornerSample(j, scale));
+            f = 0.35f * f + 0.9f * static_cast<float>(m - 0.5);
+        }
+    return field;
+}
+
+// A carbide speck as it was put into the field of the picture at its own size: the value one
+// pixel got, in the order they were put, so that a later speck on the same pixel wins.
+struct TSpeck {
+    int X = 0;
+    int Y = 0;
+    float Value = 0;
+};
+
+// Carbides come out as dark specks, most of them along the former needles. Chosen on the field
+// of the picture at its own size, which takes them.
+std::vector<TSpeck> PlaceSpecks(TRandom& random, std::vector<float>& field) {
+    constexpr int Specks = 30000;
+    std::vector<TSpeck> placed;
+    auto put = [&](int x, int y, float value) {
+        field[static_cast<std::size_t>(y) * Width + x] = value;
+        placed.push_back({x, y, value});
+    };
+    for (int i = 0; i < Specks; ++i) {
+        const int x = static_cast<int>(random.Uniform(0, Width));
+        const int y = static_cast<int>(random.Uniform(0, Height));
+        const float f = field[static_cast<std::size_t>(y) * Width + x];
+        // Specks sit where the needle boundaries were, which the field shows darker.
+        if (f < 0.05f || random.Uniform() < 0.3) {
+            put(x, y, -1);
+            if (random.Uniform() < 0.4 && x + 1 < Width)
+                put(x + 1, y, -0.8f);
+        }
+    }
+    return placed;
+}
+
+// The specks on the grid at the scale: each covers its pixel of the picture.
+void PutSpecks(std::vector<float>& field, const std::vector<TSpeck>& specks, int scale) {
+    const int columns = Width * scale;
+    for (const TSpeck& s : specks)
+        for (int dy = 0; dy < scale; ++dy)
+            for (int dx = 0; dx < scale; ++dx)
+                field[static_cast<std::size_t>(s.Y * scale + dy) * columns + s.X * scale + dx] =
+                    s.Value;
 }
 
 // Tempered: the needles fade into a fine mottle, and carbides come out as dark specks, most of
 // them along the former needles.
-TPixels QuenchedAndTempered() {
+TPixels QuenchedAndTempered(int scale) {
     TRandom random(0x43343520'56657267ull);
     const TCells austenite(random, Width, Height, 90);
-    std::vector<float> field = NeedleField(Needles(random, austenite, 18000, 6, 26));
+    const std::vector<TNeedle> needles = Needles(random, austenite, 18000, 6, 26);
     const TFractalNoise mottle(random, 14, 3);
-    for (int y = 0; y < Height; ++y)
-        for (int x = 0; x < Width; ++x) {
-            float& f = field[static_cast<std::size_t>(y) * Width + x];
-            f = 0.35f * f + 0.9f * static_cast<float>(mottle.At(x, y) - 0.5);
-        }
-    constexpr int Specks = 30000;
-    for (int i = 0; i < Specks; ++i) {
-        const int x = static_cast<int>(random.Uniform(0, Width));
-        const int y = static_cast<int>(random.Uniform(0, Height));
-        float& f = field[static_cast<std::size_t>(y) * Width + x];
-        // Specks sit where the needle boundaries were, which the field shows darker.
-        if (f < 0.05f || random.Uniform() < 0.3) {
-            f = -1;
-            if (random.Uniform() < 0.4 && x + 1 < Width)
-                field[static_cast<std::size_t>(y) * Width + x + 1] = -0.8f;
-        }
+    std::vector<float> field = Tempered(needles, mottle, 1);
+    const std::vector<TSpeck> specks = PlaceSpecks(random, field);
+    if (scale != 1) {
+        field = Tempered(needles, mottle, scale);
+        PutSpecks(field, specks, scale);
     }
     TPhotograph photo(random);
     constexpr TRgb Base{214, 204, 184};
     constexpr TRgb Dark{70, 58, 48};
     constexpr TRgb Light{238, 232, 218};
-    return PaintField(photo, field, Base, Dark, Light);
+    return PaintField(photo, scale, field, Base, Dark, Light);
 }
 
 } // namespace

@@ -33,9 +33,8 @@ constexpr std::uint32_t Boundary = 0xFF000000u;  // black, also the cementite of
 constexpr std::uint32_t Ferrite = 0xFFFFFFFFu;   // white, also the ferrite of the lamellae
 constexpr std::uint32_t Cementite = 0xFF848484u; // grey (132, 132, 132), outside the 0.6 % steel
 
-const TSteel& EkdSteel() {
-    static const TSteel steel = Form(HypoeutectoidRecipe());
-    return steel;
+const TSteel& EkdSteel(int scale) {
+    return OncePerScale(scale, [](int s) { return Form(HypoeutectoidRecipe(), s); });
 }
 
 // The austenite grains with their boundaries: the end of solidification and the start of the
@@ -75,19 +74,19 @@ TFrames Solidification(const TSteel& steel, int growthFrames) {
     return frames;
 }
 
-TFrames SchA() {
+TFrames SchA(int scale) {
     constexpr int GrowthFrames = 17;
-    return Solidification(EkdSteel(), GrowthFrames);
+    return Solidification(EkdSteel(scale), GrowthFrames);
 }
 
 // Below the A3 line: frame 0 is the austenite; in frames 1 to 6 ferrite grows from the grain
 // boundaries to its share at the eutectoid temperature, the seams between ferrite crystals that
 // have met showing as boundaries; frame 7 is the final structure, the austenite left turned into
 // pearlite.
-TFrames AFerPer() {
+TFrames AFerPer(int scale) {
     // Frames 1 to 5; frame 6 shows the ferrite complete, at the recipe's share.
     constexpr std::array FerriteShares{0.03, 0.07, 0.11, 0.15, 0.20};
-    const TSteel& steel = EkdSteel();
+    const TSteel& steel = EkdSteel(scale);
     const TGrainMap& ferrite = steel.Proeutectoid;
     const TPixels austenite = AusteniteGrains(steel);
     TFrames frames{austenite};
@@ -133,24 +132,23 @@ TRecipe Ekd12Recipe() {
     return r;
 }
 
-const TSteel& Ekd12Steel() {
-    static const TSteel steel = Form(Ekd12Recipe());
-    return steel;
+const TSteel& Ekd12Steel(int scale) {
+    return OncePerScale(scale, [](int s) { return Form(Ekd12Recipe(), s); });
 }
 
-TFrames Ekd12SchA() {
+TFrames Ekd12SchA(int scale) {
     constexpr int GrowthFrames = 18;
-    return Solidification(Ekd12Steel(), GrowthFrames);
+    return Solidification(Ekd12Steel(scale), GrowthFrames);
 }
 
 // Below the Acm line: frame 0 is the austenite; in frames 1 to 5 grey cementite runs along the
 // grain boundaries until it covers all of them, and in frames 6 to 8 it thickens a little into
 // the grains; frame 9 is the final structure, the austenite inside the network turned into
 // pearlite with grey lamellae.
-TFrames AZemPer() {
+TFrames AZemPer(int scale) {
     constexpr int SpreadingFrames = 5;
     constexpr int ThickeningFrames = 3;
-    const TSteel& steel = Ekd12Steel();
+    const TSteel& steel = Ekd12Steel(scale);
     const double closed = TimeToReach(steel.Proeutectoid, BoundaryMask(steel.Austenite), 1.0);
     const double complete = steel.ProeutectoidComplete;
     std::vector<double> times;
@@ -184,7 +182,7 @@ struct TCastIron {
     // by s when the particle's arrival there is at most s. The cementite that the austenite gives
     // off on cooling grows onto them, a rising scale, so the cementite only ever gains: at first
     // separate grey specks, later a grey matrix with brown islands. Along the faces of the
-    // crystals it grows twice as fast, and outlines them.
+    // crystals (a band one pixel of the picture wide) it grows twice as fast, and outlines them.
     std::vector<double> CementiteScale;
     bool IsPrimary(int x, int y) const {
         return Ledeburite[static_cast<std::size_t>(y) * Primary.Width() + x] == 0;
@@ -197,45 +195,46 @@ constexpr double PrimaryShare = 0.50;
 // crystals keep appearing while the first grow; rougher than the steel's grains. The cementite
 // particles of the ledeburite lie about 3.5 px apart and differ in size by a third either way:
 // a fine, even stipple that sets the ledeburite off from the plain crystals.
-const TCastIron& Ekd30Iron() {
-    static const TCastIron iron = [] {
-        constexpr int Side = 100;
-        TRandom random(0x454B4433304C6564ull);
-        TNucleation primary;
-        primary.Count = 60;
-        primary.MinDistance = 11;
-        primary.Margin = 6;
-        primary.LastBirth = 8;
-        primary.SpeedSpread = 0.2;
-        primary.Roughness = 0.2;
-        primary.MinHeadStart = 3;
-        TNucleation particles;
-        particles.Count = 900;
-        particles.MinDistance = 2.6;
-        particles.Margin = 3;
-        particles.SpeedSpread = 0.35;
-        particles.Roughness = 0.25;
-        TGrainMap primaryMap(Side, Side, Nucleate(random, Side, Side, primary));
-        TGrainMap particleMap(Side, Side, Nucleate(random, Side, Side, particles));
-        const double end = primaryMap.TimeOfCoverage(PrimaryShare);
-        auto isCrystal = [&](int x, int y) {
-            return x >= 0 && y >= 0 && x < Side && y < Side && !primaryMap.IsBoundary(x, y) &&
-                   primaryMap.Arrival(x, y) <= end;
-        };
-        constexpr double FaceSpeedUp = 2;
-        std::vector<std::uint8_t> ledeburite;
-        std::vector<double> scale;
-        for (int y = 0; y < Side; ++y) {
-            for (int x = 0; x < Side; ++x) {
-                const bool face = isCrystal(x - 1, y) || isCrystal(x + 1, y) ||
-                                  isCrystal(x, y - 1) || isCrystal(x, y + 1);
-                ledeburite.push_back(isCrystal(x, y) ? 0 : 1);
-                scale.push_back(particleMap.Arrival(x, y) / (face ? FaceSpeedUp : 1));
-            }
+TCastIron CastIron(int scale) {
+    constexpr int Side = 100;
+    TRandom random(0x454B4433304C6564ull);
+    TNucleation primary;
+    primary.Count = 60;
+    primary.MinDistance = 11;
+    primary.Margin = 6;
+    primary.LastBirth = 8;
+    primary.SpeedSpread = 0.2;
+    primary.Roughness = 0.2;
+    primary.MinHeadStart = 3;
+    TNucleation particles;
+    particles.Count = 900;
+    particles.MinDistance = 2.6;
+    particles.Margin = 3;
+    particles.SpeedSpread = 0.35;
+    particles.Roughness = 0.25;
+    TGrainMap primaryMap(Side, Side, Nucleate(random, Side, Side, primary), scale);
+    TGrainMap particleMap(Side, Side, Nucleate(random, Side, Side, particles), scale);
+    const double end = primaryMap.TimeOfCoverage(PrimaryShare);
+    const int side = primaryMap.Width();
+    auto isCrystal = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < side && y < side && !primaryMap.IsBoundary(x, y) &&
+               primaryMap.Arrival(x, y) <= end;
+    };
+    constexpr double FaceSpeedUp = 2;
+    std::vector<std::uint8_t> ledeburite;
+    std::vector<double> cementiteScale;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const bool face = NearAlongAxes(x, y, scale, isCrystal);
+            ledeburite.push_back(isCrystal(x, y) ? 0 : 1);
+            cementiteScale.push_back(particleMap.Arrival(x, y) / (face ? FaceSpeedUp : 1));
         }
-        return TCastIron{std::move(primaryMap), std::move(ledeburite), std::move(scale)};
-    }();
-    return iron;
+    }
+    return TCastIron{std::move(primaryMap), std::move(ledeburite), std::move(cementiteScale)};
+}
+
+const TCastIron& Ekd30Iron(int scale) {
+    return OncePerScale(scale, [](int s) { return CastIron(s); });
 }
 
 // The cast iron once the melt is gone, with the cementite at the share of the whole picture: the
@@ -265,10 +264,10 @@ constexpr double EutectoidCementite = 0.285;
 
 // Solidification of the cast iron: frame 0 is melt; in frames 1 to 14 austenite crystals appear
 // and grow to half of the picture; frame 15 is the rest solidified as ledeburite.
-TFrames SchAuLede() {
+TFrames SchAuLede(int scale) {
     constexpr int GrowthFrames = 14;
     constexpr double FirstShare = 0.01;
-    const TCastIron& iron = Ekd30Iron();
+    const TCastIron& iron = Ekd30Iron(scale);
     TFrames frames{TPixels(iron.Primary.Width(), iron.Primary.Height(), MeltRed)};
     for (TPixels& f : CrystalsInMelt(iron.Primary, GrowthFrames, FirstShare, PrimaryShare)) {
         frames.push_back(std::move(f));
@@ -281,9 +280,9 @@ TFrames SchAuLede() {
 // the eutectoid line, cementite grows out of the austenite between the crystals; frame 9 is the
 // final structure, every austenite turned into pearlite: the crystals white areas, the austenite
 // of the ledeburite white specks in its grey.
-TFrames LedePer() {
+TFrames LedePer(int scale) {
     constexpr int CoolingFrames = 9;
-    const TCastIron& iron = Ekd30Iron();
+    const TCastIron& iron = Ekd30Iron(scale);
     TFrames frames;
     for (int k = 0; k < CoolingFrames; ++k) {
         const double share =
@@ -301,7 +300,7 @@ TFrames LedePer() {
 // The micrograph the cooling screen holds, 317 x 209: the same kind of steel at a lower
 // magnification, so more grains, in the colours of an etched specimen under white light. Painted
 // supersampled, so that lamellae and boundaries have the soft edges of a photograph.
-TPixels CoolingMicrograph() {
+TPixels CoolingMicrograph(int scale) {
     TRecipe r = HypoeutectoidRecipe();
     r.Width = 317;
     r.Height = 209;
@@ -314,17 +313,17 @@ TPixels CoolingMicrograph() {
     r.Proeutectoid.MinDistance = 12;
     r.Colonies.Count = 160;
     r.Colonies.MinDistance = 18;
-    const TSteel steel = Form(r);
+    const TSteel steel = Form(r, scale);
 
     constexpr TRgb FerriteLight{226, 222, 208};
     constexpr TRgb FerriteSeam{128, 120, 108};
     constexpr TRgb LamellaLight{176, 164, 146};
     constexpr TRgb Cementite{58, 46, 40};
-    return PaintSupersampled(r.Width, r.Height, 3, [&](double x, double y) {
-        const int i = static_cast<int>(x);
-        const int j = static_cast<int>(y);
+    return PaintSupersampled(r.Width, r.Height, scale, 3, [&](double x, double y) {
+        const int i = static_cast<int>(x * scale);
+        const int j = static_cast<int>(y * scale);
         if (steel.IsPearlite(i, j)) {
-            const int region = steel.Regions[static_cast<std::size_t>(j) * r.Width + i];
+            const int region = steel.Regions[static_cast<std::size_t>(j) * r.Width * scale + i];
             return steel.Lamellae[region].IsDark(x, y) ? Cementite : LamellaLight;
         }
         return steel.Proeutectoid.IsBoundary(i, j) ? FerriteSeam : FerriteLight;

@@ -4,7 +4,12 @@
 // writes the files and the assembler file that embeds them. Adding a picture is one more entry
 // in its group's list and one accessor in assets/Assets.h; adding a frame strip is one more entry
 // only, since Assets::Strip finds strips by name.
+//
+// Every output is painted at each of Scales: at its own size, and at twice its size for screens
+// that draw at a higher resolution. Both come from the same painter and the same seeds, the larger
+// on a finer pixel grid (see Microstructure.h), not enlarged from the smaller.
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +27,20 @@ enum class TKind {
 
 using TFrames = std::vector<TPixels>;
 
+inline constexpr int Scales[] = {1, 2};
+
+// What several outputs of a group share (one steel that two strips show), built once for each
+// scale on first use. Every call site has a lambda of its own type and so a cache of its own.
+template <class Build>
+const auto& OncePerScale(int scale, Build build) {
+    static std::map<int, decltype(build(scale))> built;
+    auto it = built.find(scale);
+    if (it == built.end()) {
+        it = built.emplace(scale, build(scale)).first;
+    }
+    return it->second;
+}
+
 // The painters must depend on nothing but constants and fixed seeds, so that every build embeds
 // the same bytes.
 struct TOutput {
@@ -29,12 +48,13 @@ struct TOutput {
     // and '_'. Strips: the name Assets::Strip takes, "<Screen>.<Strip>" in letters and digits.
     std::string Name;
     TKind Kind;
-    int Quality = 0;                    // JPEG quality, 1..100; unused for strips
-    TPixels (*Paint)() = nullptr;       // pictures
-    TFrames (*PaintFrames)() = nullptr; // strips: equal-sized frames in their order
+    int Quality = 0;                       // JPEG quality, 1..100; unused for strips
+    TPixels (*Paint)(int scale) = nullptr; // pictures, (width * scale) x (height * scale)
+    // Strips: equal-sized frames in their order, each (width * scale) x (height * scale).
+    TFrames (*PaintFrames)(int scale) = nullptr;
 };
 
-inline TOutput StripOutput(std::string name, TFrames (*paintFrames)()) {
+inline TOutput StripOutput(std::string name, TFrames (*paintFrames)(int scale)) {
     return {std::move(name), TKind::Strip, 0, nullptr, paintFrames};
 }
 

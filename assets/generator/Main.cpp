@@ -3,11 +3,14 @@
 // Paints every output of every screen group into OUTPUT_DIR, then writes OUTPUT_DIR/Assets.S,
 // which embeds those files and each NAME=FILE given on the command line (the fonts) as the
 // symbols wb_asset_NAME (the bytes) and wb_asset_NAME_size (their count, 64 bits). Pictures are
-// one file each; the frame strips go into one archive, embedded as wb_asset_strips.
+// one file each; the frame strips go into one archive, embedded as wb_asset_strips. Everything is
+// painted twice, at its own size and at twice that: the larger pictures are embedded as
+// wb_asset_NAME_2x, the larger strips in their own archive, wb_asset_strips_2x, under the same
+// strip names.
 //
 // With --preview=DIR it also writes every frame of every strip to DIR as
-// <Screen>.<Strip>.<frame>.ppm, for looking at them. A contact sheet of one strip, enlarged four
-// times without smoothing:
+// <Screen>.<Strip>.<frame>.ppm, for looking at them, and the frames at twice the size to DIR/2x.
+// A contact sheet of one strip, enlarged four times without smoothing:
 //   montage -filter point -resize 400% -tile 10x -geometry +4+4 DIR/ZuTyp1.MkBildung.*.ppm x.png
 //
 // Every file is rewritten on every run, and Assets.S last: the build reruns the generator only
@@ -55,6 +58,34 @@ bool Fail(const std::string& message) {
     return false;
 }
 
+// The name of a picture or of the strip archive at a scale: the name itself at scale 1, with
+// "_<scale>x" after it at the others.
+std::string ScaledName(const std::string& name, int scale) {
+    return scale == 1 ? name : name + "_" + std::to_string(scale) + "x";
+}
+
+// What a strip or picture at scale 1 looks like from outside: the larger scales must be the same
+// number of frames, each exactly `scale` times as wide and high.
+struct TShape {
+    int Width = 0;
+    int Height = 0;
+    std::size_t Frames = 0;
+};
+
+TShape ShapeOf(const Generator::TFrames& frames) {
+    return frames.empty() ? TShape{} : TShape{frames[0].Width, frames[0].Height, frames.size()};
+}
+
+bool Scaled(const TShape& own, const TShape& scaled, int scale) {
+    return scaled.Frames == own.Frames && scaled.Width == own.Width * scale &&
+           scaled.Height == own.Height * scale;
+}
+
+std::string ScaleError(const std::string& name, int scale) {
+    return name + ": the picture at scale " + std::to_string(scale) +
+           " is not that many times the size of the picture at scale 1, or has other frames";
+}
+
 bool IsSymbolSuffix(const std::string& name) {
     if (name.empty()) {
         return false;
@@ -92,17 +123,17 @@ bool WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     return out.good() || Fail("cannot write " + path.string());
 }
 
-// Paints, encodes and writes one picture; returns the file to embed.
-bool ProducePicture(const Generator::TOutput& output, const fs::path& dir, fs::path& file) {
-    const TPixels pixels = output.Paint();
+// Encodes and writes one picture under its name; returns the file to embed.
+bool ProducePicture(const Generator::TOutput& output, const std::string& name,
+                    const TPixels& pixels, const fs::path& dir, fs::path& file) {
     if (pixels.Width <= 0 || pixels.Height <= 0) {
-        return Fail(output.Name + ": painted an empty picture");
+        return Fail(name + ": painted an empty picture");
     }
     const std::vector<std::uint8_t> bytes =
         EncodeJpeg(pixels, output.Quality, output.Kind == Generator::TKind::JpegGrey);
-    file = dir / (output.Name + ".jpg");
+    file = dir / (name + ".jpg");
     if (bytes.empty()) {
-        return Fail(output.Name + ": encoding failed");
+        return Fail(name + ": encoding failed");
     }
     return WriteFile(file, bytes);
 }
@@ -120,11 +151,10 @@ bool WritePpm(const fs::path& path, const TPixels& frame) {
     return WriteFile(path, bytes);
 }
 
-// Paints and encodes one strip into the archive's entries. The encoding is decoded again on the
-// spot: a strip that would not come back pixel for pixel fails the build here, not on a screen.
-bool ProduceStrip(const Generator::TOutput& output, const fs::path& preview,
-                  std::vector<StripCodec::TEntry>& entries) {
-    const Generator::TFrames frames = output.PaintFrames();
+// Encodes one strip into the archive's entries. The encoding is decoded again on the spot: a
+// strip that would not come back pixel for pixel fails the build here, not on a screen.
+bool ProduceStrip(const Generator::TOutput& output, const Generator::TFrames& frames,
+                  const fs::path& preview, std::vector<StripCodec::TEntry>& entries) {
     std::vector<std::uint8_t> bytes = StripCodec::Encode(frames);
     if (bytes.empty()) {
         return Fail(output.Name +
@@ -201,8 +231,16 @@ bool Run(int argc, char** argv) {
             files.push_back(arg);
         }
     }
+    // The preview of the strips at scale 1 goes to DIR, of the others to DIR/<scale>x.
+    auto previewAt = [&](int scale) {
+        return preview.empty() || scale == 1 ? preview : preview / (std::to_string(scale) + "x");
+    };
+    std::vector<fs::path> directories{dir};
+    for (const int scale : Generator::Scales) {
+        directories.push_back(previewAt(scale));
+    }
     std::error_code ec;
-    for (const fs::path& d : {dir, preview}) {
+    for (const fs::path& d : directories) {
         if (d.empty()) {
             continue;
         }
@@ -221,7 +259,8 @@ bool Run(int argc, char** argv) {
         return names.insert(name).second || Fail("asset name '" + name + "' used twice");
     };
 
-    std::vector<StripCodec::TEntry> strips;
+    // The strips of each scale, in the order of Generator::Scales.
+    std::vector<std::vector<StripCodec::TEntry>> strips(std::size(Generator::Scales));
     std::set<std::string> stripNames;
     for (const auto group : Groups) {
         for (const Generator::TOutput& output : group()) {
@@ -232,29 +271,53 @@ bool Run(int argc, char** argv) {
                 if (!stripNames.insert(output.Name).second) {
                     return Fail("strip name '" + output.Name + "' used twice");
                 }
-                if (!ProduceStrip(output, preview, strips)) {
-                    return false;
+                TShape own;
+                for (std::size_t k = 0; k < std::size(Generator::Scales); ++k) {
+                    const int scale = Generator::Scales[k];
+                    const Generator::TFrames frames = output.PaintFrames(scale);
+                    if (scale == 1) {
+                        own = ShapeOf(frames);
+                    } else if (!Scaled(own, ShapeOf(frames), scale)) {
+                        return Fail(ScaleError(output.Name, scale));
+                    }
+                    if (!ProduceStrip(output, frames, previewAt(scale), strips[k])) {
+                        return false;
+                    }
                 }
                 continue;
             }
-            fs::path file;
-            if (!addName(output.Name) || !ProducePicture(output, dir, file)) {
-                return false;
+            TShape own;
+            for (const int scale : Generator::Scales) {
+                const TPixels pixels = output.Paint(scale);
+                const TShape shape{pixels.Width, pixels.Height, 1};
+                if (scale == 1) {
+                    own = shape;
+                } else if (!Scaled(own, shape, scale)) {
+                    return Fail(ScaleError(output.Name, scale));
+                }
+                const std::string name = ScaledName(output.Name, scale);
+                fs::path file;
+                if (!addName(name) || !ProducePicture(output, name, pixels, dir, file)) {
+                    return false;
+                }
+                embeds.push_back({name, file});
             }
-            embeds.push_back({output.Name, file});
         }
     }
 
-    // The archive is embedded even with no strip in it, so that the program always links.
-    const fs::path archive = dir / (std::string(StripArchiveName) + ".wbs");
-    const std::vector<std::uint8_t> packed = StripCodec::Pack(strips);
-    if (packed.empty()) {
-        return Fail("cannot pack the strips: a name longer than 255 bytes");
+    // The archives are embedded even with no strip in them, so that the program always links.
+    for (std::size_t k = 0; k < std::size(Generator::Scales); ++k) {
+        const std::string name = ScaledName(StripArchiveName, Generator::Scales[k]);
+        const fs::path archive = dir / (name + ".wbs");
+        const std::vector<std::uint8_t> packed = StripCodec::Pack(strips[k]);
+        if (packed.empty()) {
+            return Fail("cannot pack the strips: a name longer than 255 bytes");
+        }
+        if (!addName(name) || !WriteFile(archive, packed)) {
+            return false;
+        }
+        embeds.push_back({name, archive});
     }
-    if (!addName(StripArchiveName) || !WriteFile(archive, packed)) {
-        return false;
-    }
-    embeds.push_back({StripArchiveName, archive});
 
     for (const std::string& arg : files) {
         const auto eq = arg.find('=');

@@ -9,8 +9,6 @@
 namespace Generator {
 namespace {
 
-// A pixel is sampled at its centre.
-constexpr double PixelCentre = 0.5;
 // Dart throwing gives up after this many misses per point wanted; by then the area is as full
 // as the minimum distance allows, for all practical purposes.
 constexpr int AttemptsPerPoint = 200;
@@ -59,6 +57,14 @@ double TOutline::At(double angle) const {
         r += Amplitude[k] * std::cos((FirstOrder + k) * angle - Phase[k]);
     }
     return std::max(r, SmallestOutline);
+}
+
+double TOutline::Farthest() const {
+    double r = 1;
+    for (const double a : Amplitude) {
+        r += std::abs(a);
+    }
+    return r;
 }
 
 TOutline RoundedOutline(TRandom& random, double roughness) {
@@ -125,7 +131,7 @@ std::vector<TGrain> NucleateOnBoundaries(TRandom& random, const TGrainMap& paren
     for (int y = 0; y < parent.Height(); ++y) {
         for (int x = 0; x < parent.Width(); ++x) {
             if (parent.IsBoundary(x, y)) {
-                sites.push_back({x + PixelCentre, y + PixelCentre});
+                sites.push_back(PixelCentre(x, y, parent.Scale()));
             }
         }
     }
@@ -144,36 +150,69 @@ std::vector<TGrain> NucleateOnBoundaries(TRandom& random, const TGrainMap& paren
     return GrowFrom(random, points, n);
 }
 
-TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains)
-    : TGrainMap(width, height, std::move(grains), {}) {}
+TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, int scale)
+    : TGrainMap(width, height, std::move(grains), {}, scale) {}
 
 double TGrainMap::ArrivalOf(int g, int x, int y) const {
-    const double a = grains_[g].ArrivalAt({x + PixelCentre, y + PixelCentre});
+    const double a = grains_[g].ArrivalAt(PixelCentre(x, y, scale_));
     return delay_.empty() ? a : a + delay_[Index(x, y)];
 }
 
-TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay)
-    : width_(width), height_(height), grains_(std::move(grains)), delay_(std::move(delay)) {
-    const std::size_t count = static_cast<std::size_t>(width) * height;
+std::pair<int, double> TGrainMap::FirstArrival(int x, int y, int guess) const {
+    if (grains_.empty()) {
+        return {NoGrain, std::numeric_limits<double>::infinity()};
+    }
+    if (guess == NoGrain) {
+        guess = 0;
+    }
+    int owner = guess;
+    double first = ArrivalOf(guess, x, y);
+    const TPoint p = PixelCentre(x, y, scale_);
+    const double delay = delay_.empty() ? 0 : delay_[Index(x, y)];
+    // A grain whose earliest possible arrival (its front at its farthest reach in every
+    // direction) lies clearly after the best so far cannot win. The margin covers rounding, so
+    // a skipped grain is never one that would have tied or won: the owners are those of trying
+    // every grain in order, the earliest and among equals the first.
+    constexpr double Margin = 1e-9;
+    for (std::size_t g = 0; g < grains_.size(); ++g) {
+        const int i = static_cast<int>(g);
+        if (i == guess) {
+            continue;
+        }
+        const TGrain& grain = grains_[g];
+        const double soonest =
+            grain.Birth + Distance(p, grain.Nucleus) / (grain.Speed * grain.Outline.Farthest());
+        if (soonest + delay - Margin * (1 + std::abs(first)) > first) {
+            continue;
+        }
+        const double a = ArrivalOf(i, x, y);
+        if (a < first || (a == first && i < owner)) {
+            first = a;
+            owner = i;
+        }
+    }
+    return {owner, first};
+}
+
+TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay,
+                     int scale)
+    : width_(width * scale), height_(height * scale), scale_(scale), grains_(std::move(grains)),
+      delay_(std::move(delay)) {
+    const std::size_t count = static_cast<std::size_t>(width_) * height_;
     if (!delay_.empty() && delay_.size() != count) {
         delay_.assign(count, 0); // a delay of the wrong size is a painter's mistake; ignore it
     }
     owner_.assign(count, 0);
     arrival_.assign(count, 0);
     boundary_.assign(count, 0);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            double first = std::numeric_limits<double>::infinity();
-            int owner = NoGrain;
-            for (std::size_t g = 0; g < grains_.size(); ++g) {
-                const double a = ArrivalOf(static_cast<int>(g), x, y);
-                if (a < first) {
-                    first = a;
-                    owner = static_cast<int>(g);
-                }
-            }
+    for (int y = 0; y < height_; ++y) {
+        int guess = NoGrain;
+        for (int x = 0; x < width_; ++x) {
+            // A pixel mostly belongs to the grain of its left neighbour.
+            const auto [owner, first] = FirstArrival(x, y, guess);
             owner_[Index(x, y)] = owner;
             arrival_[Index(x, y)] = first;
+            guess = owner;
         }
     }
 
@@ -186,6 +225,13 @@ TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, std::vec
         if (a == b || a == NoGrain || b == NoGrain) {
             return;
         }
+        // At scale 2 both pixels of the pair, together one pixel of the picture wide, on the
+        // line where the fronts meet.
+        if (scale_ > 1) {
+            boundary_[Index(x, y)] = 1;
+            boundary_[Index(nx, ny)] = 1;
+            return;
+        }
         // Either choice closes the line; a tie goes to the first pixel, as a fixed rule.
         if (lead(x, y, b) <= lead(nx, ny, a)) {
             boundary_[Index(x, y)] = 1;
@@ -193,12 +239,12 @@ TGrainMap::TGrainMap(int width, int height, std::vector<TGrain> grains, std::vec
             boundary_[Index(nx, ny)] = 1;
         }
     };
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (x + 1 < width) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            if (x + 1 < width_) {
                 markPair(x, y, x + 1, y);
             }
-            if (y + 1 < height) {
+            if (y + 1 < height_) {
                 markPair(x, y, x, y + 1);
             }
         }
@@ -231,6 +277,21 @@ double TGrainMap::TimeOfCoverage(double share) const {
         return sortedArrivals_.back();
     }
     return sortedArrivals_[static_cast<std::size_t>(wanted) - 1];
+}
+
+TGrainMap Rescaled(const TGrainMap& map, int scale) {
+    if (scale == map.Scale()) {
+        return map;
+    }
+    return TGrainMap(map.Width() / map.Scale(), map.Height() / map.Scale(), map.Grains(), scale);
+}
+
+void FillPixel(TPixels& pixels, int x, int y, int scale, std::uint32_t colour) {
+    for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx) {
+            pixels.at(x * scale + dx, y * scale + dy) = colour;
+        }
+    }
 }
 
 std::vector<std::uint8_t> BoundaryMask(const TGrainMap& map) {
@@ -315,35 +376,87 @@ void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::ui
     }
 }
 
-std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask) {
-    std::vector<std::pair<int, int>> marked;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (mask.at(static_cast<std::size_t>(y) * width + x) != 0) {
-                marked.emplace_back(x, y);
+namespace {
+
+// Squared distances in whole pixels, exact in integers.
+using TSquared = std::int64_t;
+constexpr TSquared Unreached = std::numeric_limits<TSquared>::max();
+
+// The lower envelope of the parabolas (q - v)^2 + f(v) over one line: for every q the smallest
+// of them, skipping the v where f is Unreached. Exact, and linear in the line's length (the
+// distance transform of Felzenszwalb and Huttenlocher).
+void LowerEnvelope(const std::vector<TSquared>& f, std::vector<TSquared>& out) {
+    const int n = static_cast<int>(f.size());
+    std::vector<int> v(f.size());
+    std::vector<double> z(f.size() + 1);
+    auto height = [&](int q) { return static_cast<double>(f[q] + TSquared{q} * q); };
+    int k = -1;
+    for (int q = 0; q < n; ++q) {
+        if (f[q] == Unreached) {
+            continue;
+        }
+        double cross = -std::numeric_limits<double>::infinity();
+        while (k >= 0) {
+            cross = (height(q) - height(v[k])) / (2.0 * (q - v[k]));
+            if (cross > z[k]) {
+                break;
             }
+            --k;
+        }
+        ++k;
+        v[k] = q;
+        z[k] = k == 0 ? -std::numeric_limits<double>::infinity() : cross;
+        z[k + 1] = std::numeric_limits<double>::infinity();
+    }
+    out.assign(f.size(), Unreached);
+    if (k < 0) {
+        return;
+    }
+    int j = 0;
+    for (int q = 0; q < n; ++q) {
+        while (z[j + 1] < q) {
+            ++j;
+        }
+        const TSquared d = q - v[j];
+        out[q] = d * d + f[v[j]];
+    }
+}
+
+} // namespace
+
+std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask,
+                                   int scale) {
+    const auto w = static_cast<std::size_t>(width);
+    const auto h = static_cast<std::size_t>(height);
+    // First down every column, then along every row over the columns' results.
+    std::vector<TSquared> columns(w * h, Unreached);
+    std::vector<TSquared> line(h);
+    std::vector<TSquared> envelope;
+    for (std::size_t x = 0; x < w; ++x) {
+        for (std::size_t y = 0; y < h; ++y) {
+            line[y] = mask.at(y * w + x) != 0 ? 0 : Unreached;
+        }
+        LowerEnvelope(line, envelope);
+        for (std::size_t y = 0; y < h; ++y) {
+            columns[y * w + x] = envelope[y];
         }
     }
-    // Every pixel against every marked pixel: exact, and quick enough at picture sizes.
     std::vector<double> distance;
-    distance.reserve(static_cast<std::size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            long nearest = std::numeric_limits<long>::max();
-            for (const auto& [mx, my] : marked) {
-                const long dx = mx - x;
-                const long dy = my - y;
-                nearest = std::min(nearest, dx * dx + dy * dy);
-            }
-            distance.push_back(marked.empty() ? std::numeric_limits<double>::infinity()
-                                              : std::sqrt(static_cast<double>(nearest)));
+    distance.reserve(w * h);
+    line.resize(w);
+    for (std::size_t y = 0; y < h; ++y) {
+        std::copy_n(columns.begin() + static_cast<std::ptrdiff_t>(y * w), w, line.begin());
+        LowerEnvelope(line, envelope);
+        for (const TSquared d : envelope) {
+            distance.push_back(d == Unreached ? std::numeric_limits<double>::infinity()
+                                              : std::sqrt(static_cast<double>(d)) / scale);
         }
     }
     return distance;
 }
 
 std::vector<double> DistanceToBoundaries(const TGrainMap& map) {
-    return DistanceToMask(map.Width(), map.Height(), BoundaryMask(map));
+    return DistanceToMask(map.Width(), map.Height(), BoundaryMask(map), map.Scale());
 }
 
 std::vector<int> Overlay(const TGrainMap& outer, const TGrainMap& inner) {

@@ -10,10 +10,17 @@
 // outline). A pixel belongs to the crystal whose front reaches it first. So a crystal only ever
 // grows, two fronts meet at the same moment on their common boundary and stop there, and with
 // equal births and speeds and round outlines the grains are the Voronoi cells of the nuclei.
+//
+// Scale: every picture is also painted at twice its size for high-resolution screens, with the
+// same content on a finer pixel grid. Nuclei, speeds, spacings and distances are always in pixels
+// of the picture at its own size; a map or painter at scale s has s x s pixels for each of those.
+// Every choice that looks at pixels (where a nucleus may form, which grain a point lies in) is
+// made on the picture at its own size, so that each scale gets the same nuclei from the same seed.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/Types.h"
@@ -42,6 +49,26 @@ struct TPoint {
 
 double Distance(TPoint a, TPoint b);
 
+// The centre of pixel (x, y) of a grid with scale x scale pixels to a pixel of the picture, in
+// the picture's pixels: (x + 0.5, y + 0.5) at scale 1.
+inline TPoint PixelCentre(int x, int y, int scale) {
+    return {(x + 0.5) / scale, (y + 0.5) / scale};
+}
+
+// Whether the predicate holds for some pixel up to `reach` pixels left, right, above or below
+// (x, y): with reach = scale, a band one pixel of the picture wide along the edge of an area.
+// The predicate gets coordinates outside the picture too and must say false for them.
+template <class Predicate>
+bool NearAlongAxes(int x, int y, int reach, Predicate predicate) {
+    for (int d = 1; d <= reach; ++d) {
+        if (predicate(x + d, y) || predicate(x - d, y) || predicate(x, y + d) ||
+            predicate(x, y - d)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct TArea {
     double Left = 0;
     double Top = 0;
@@ -63,6 +90,8 @@ struct TOutline {
     std::array<double, Harmonics> Phase{};
 
     double At(double angle) const;
+    // No direction reaches farther than this.
+    double Farthest() const;
 };
 
 // A random outline; roughness is the largest amplitude of a harmonic (0 gives a circle). Higher
@@ -100,7 +129,8 @@ class TGrainMap;
 // grain boundaries of austenite): up to n.Count boundary pixels of the parent, no two closer than
 // n.MinDistance, each the start of a crystal as in Nucleate (births, speeds, outlines, and the
 // same rule against nucleating in solid). n.Margin is not used. A grain map of the result says
-// how far the new phase has grown into the old grains at any time.
+// how far the new phase has grown into the old grains at any time. The parent is the map at the
+// picture's own size, whatever scale the new phase is painted at.
 std::vector<TGrain> NucleateOnBoundaries(TRandom& random, const TGrainMap& parent,
                                          const TNucleation& n);
 
@@ -109,26 +139,33 @@ public:
     // Owner of the pixels no crystal ever reaches (all of them when there is no grain).
     static constexpr int NoGrain = -1;
 
-    TGrainMap(int width, int height, std::vector<TGrain> grains);
+    // The grains of a width x height picture on a grid of scale x scale pixels to each pixel of
+    // it, (width * scale) x (height * scale) pixels in all. Scale 1 or 2.
+    TGrainMap(int width, int height, std::vector<TGrain> grains, int scale = 1);
     // The same, with every front held up at each pixel by the pixel's delay (row by row like the
-    // pixels): a phase that spreads fast along the boundaries of the old one and slowly into its
-    // grains gets a delay that rises with the distance from those boundaries. The delay is the
-    // same for every crystal, so it changes when a pixel is reached, not by which crystal.
-    TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay);
+    // pixels of the grid): a phase that spreads fast along the boundaries of the old one and
+    // slowly into its grains gets a delay that rises with the distance from those boundaries. The
+    // delay is the same for every crystal, so it changes when a pixel is reached, not by which
+    // crystal.
+    TGrainMap(int width, int height, std::vector<TGrain> grains, std::vector<double> delay,
+              int scale = 1);
 
+    // The size of the grid, in its own pixels.
     int Width() const { return width_; }
     int Height() const { return height_; }
+    int Scale() const { return scale_; }
     const std::vector<TGrain>& Grains() const { return grains_; }
 
     // The crystal that reaches pixel (x, y) first, and when (pixels are sampled at their centres;
     // infinity for NoGrain).
     int Owner(int x, int y) const { return owner_[Index(x, y)]; }
     double Arrival(int x, int y) const { return arrival_[Index(x, y)]; }
-    // A one pixel wide line between grains: of two 4-neighbours that belong to different grains,
-    // the one nearer to where the fronts meet. So every path from one grain into another, in
-    // steps to the side or up and down, crosses it, and it follows the true boundary. Pixels at
-    // the picture's edge are not boundary for that reason; the picture is a window onto a larger
-    // specimen.
+    // A line between grains one pixel of the picture wide: of two 4-neighbours that belong to
+    // different grains, the one nearer to where the fronts meet; at scale 2 both of them, so that
+    // the line is two pixels of the grid wide and lies on the true boundary. So every path from
+    // one grain into another, in steps to the side or up and down, crosses it, and it follows the
+    // true boundary. Pixels at the picture's edge are not boundary for that reason; the picture
+    // is a window onto a larger specimen.
     bool IsBoundary(int x, int y) const { return boundary_[Index(x, y)] != 0; }
 
     // Share of the picture covered by crystals at the time: pixels reached, boundaries left out.
@@ -143,9 +180,13 @@ private:
     std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * width_ + x; }
     // When grain g's front reaches pixel (x, y), delay included.
     double ArrivalOf(int g, int x, int y) const;
+    // The first grain to reach the pixel and when, or NoGrain; `guess` is tried first, which
+    // spares the far grains (any grain gives the same answer).
+    std::pair<int, double> FirstArrival(int x, int y, int guess) const;
 
     int width_;
     int height_;
+    int scale_;
     std::vector<TGrain> grains_;
     std::vector<int> owner_;
     std::vector<double> arrival_;
@@ -153,6 +194,10 @@ private:
     std::vector<double> delay_;          // per pixel; empty for none
     std::vector<double> sortedArrivals_; // of the pixels that are no boundary
 };
+
+// The same grains on the grid of another scale: the map itself at its own scale. Only for maps
+// without a delay, which belongs to the grid it was made for; those are built anew.
+TGrainMap Rescaled(const TGrainMap& map, int scale);
 
 // A mask of the map's boundary pixels, row by row like the pixels (1 on the boundary).
 std::vector<std::uint8_t> BoundaryMask(const TGrainMap& map);
@@ -165,6 +210,10 @@ std::vector<std::uint8_t> BoundaryMask(const TGrainMap& map);
 double TimeToReach(const TGrainMap& map, const std::vector<std::uint8_t>& area, double share);
 
 // Painters. Pixels are 0xFFRRGGBB.
+
+// Colours the scale x scale pixels that make up pixel (x, y) of the picture at its own size: a
+// dot one pixel of the picture across.
+void FillPixel(TPixels& pixels, int x, int y, int scale, std::uint32_t colour);
 
 // Colours every pixel a crystal has reached by the time, boundaries left out.
 void PaintCrystals(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
@@ -191,9 +240,11 @@ void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour
 // have already met, while the rest of the map is still the old phase.
 void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
 
-// For every pixel (row by row) the distance from its centre to the centre of the nearest pixel of
-// the mask (non-zero); infinity when the mask is empty.
-std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask);
+// For every pixel (row by row) of a width x height grid the distance from its centre to the
+// centre of the nearest pixel of the mask (non-zero), in pixels of the picture (the grid's pixels
+// divided by its scale); infinity when the mask is empty.
+std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask,
+                                   int scale = 1);
 // The same for the boundary pixels of the map.
 std::vector<double> DistanceToBoundaries(const TGrainMap& map);
 
@@ -228,22 +279,25 @@ struct TLamellae {
 TLamellae RandomLamellae(TRandom& random, double minSpacing, double maxSpacing, double darkShare);
 
 // Colours every pixel of a region (see Overlay) for which inside(x, y) holds with the lamellae of
-// its region, sampled at the pixel's centre. Pixels of no region stay as they are.
+// its region, sampled at the pixel's centre; the pixels are a grid at the scale. Pixels of no
+// region stay as they are.
 template <class Inside>
-void PaintLamellae(TPixels& pixels, const std::vector<int>& regions,
+void PaintLamellae(TPixels& pixels, int scale, const std::vector<int>& regions,
                    const std::vector<TLamellae>& lamellae, std::uint32_t light, std::uint32_t dark,
                    Inside inside) {
     for (int y = 0; y < pixels.Height; ++y) {
         for (int x = 0; x < pixels.Width; ++x) {
             const int r = regions.at(static_cast<std::size_t>(y) * pixels.Width + x);
             if (r != TGrainMap::NoGrain && inside(x, y)) {
-                pixels.at(x, y) = lamellae.at(r).IsDark(x + 0.5, y + 0.5) ? dark : light;
+                const TPoint c = PixelCentre(x, y, scale);
+                pixels.at(x, y) = lamellae.at(r).IsDark(c.X, c.Y) ? dark : light;
             }
         }
     }
 }
 
-// Repaints every 4-connected area of the colour smaller than minArea pixels with the replacement:
+// Repaints every 4-connected area of the colour smaller than minArea pixels (of the picture as
+// given, so a painter at scale s passes s * s times its size) with the replacement:
 // the slivers a pattern leaves where a region's edge cuts a lamella off at a glancing angle, which
 // read as noise, not as structure.
 void RemoveSpecks(TPixels& pixels, std::uint32_t colour, std::uint32_t replacement, int minArea);

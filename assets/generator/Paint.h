@@ -53,26 +53,36 @@ inline std::uint32_t PixelOfRgb(TRgb c) {
     return 0xFF000000u | (channel(c.R) << 16) | (channel(c.G) << 8) | channel(c.B);
 }
 
-// Paints a Width x Height picture from colourAt(x, y), where (x, y) are picture coordinates with
-// pixel (i, j) covering [i, i + 1) x [j, j + 1). Each pixel is the mean of samples x samples
-// evenly spread points inside it, which smooths the edges of shapes that colourAt draws hard.
+// Paints a width x height picture at the scale, (width * scale) x (height * scale) pixels, from
+// colourAt(x, y), where (x, y) are coordinates of the picture at its own size with its pixel
+// (i, j) covering [i, i + 1) x [j, j + 1); so every scale shows the same picture, the larger ones
+// on a finer grid. Each pixel is the mean of samples x samples evenly spread points inside it,
+// which smooths the edges of shapes that colourAt draws hard.
 template <class ColourAt>
-TPixels PaintSupersampled(int width, int height, int samples, ColourAt colourAt) {
-    TPixels out(width, height);
+TPixels PaintSupersampled(int width, int height, int scale, int samples, ColourAt colourAt) {
+    TPixels out(width * scale, height * scale);
     const float weight = 1.0f / static_cast<float>(samples * samples);
     const double step = 1.0 / samples;
-    for (int j = 0; j < height; ++j) {
-        for (int i = 0; i < width; ++i) {
+    for (int j = 0; j < out.Height; ++j) {
+        for (int i = 0; i < out.Width; ++i) {
             TRgb sum;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
-                    sum = sum + colourAt(i + (sx + 0.5) * step, j + (sy + 0.5) * step);
+                    sum = sum + colourAt((i + (sx + 0.5) * step) / scale,
+                                         (j + (sy + 0.5) * step) / scale);
                 }
             }
             out.at(i, j) = PixelOfRgb(sum * weight);
         }
     }
     return out;
+}
+
+// Where the picture at its own size samples a field that it looks up once per pixel at the
+// pixel's corner (x, y): a pixel (i, j) of the grid at the scale looks it up at the same place
+// relative to its own centre, so the finer pixels average to what the coarse one shows.
+inline double CornerSample(int i, int scale) {
+    return (i + 0.5) / scale - 0.5;
 }
 
 } // namespace Generator

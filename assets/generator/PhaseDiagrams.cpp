@@ -26,7 +26,7 @@ constexpr std::uint32_t GrainBoundary = 0xFF000000u; // black
 // crystals; frames 2 to 16 follow the crystal shares the screen's lever box shows at the same
 // steps; frame 17 (95 %) is the grains touching, with only the thin seams between them still
 // liquid; frame 18 is the solidified solution with its grain boundaries.
-TFrames MkBildung() {
+TFrames MkBildung(int scale) {
     constexpr int Side = 100;
     constexpr std::uint64_t Seed = 0x4D4B42696C64756Eull;
     // The first nuclei are just visible: a few dots of some pixels each.
@@ -48,10 +48,10 @@ TFrames MkBildung() {
     nucleation.Roughness = 0.08;
     nucleation.MinHeadStart = 3;
     TRandom random(Seed);
-    const TGrainMap map(Side, Side, Nucleate(random, Side, Side, nucleation));
+    const TGrainMap map(Side, Side, Nucleate(random, Side, Side, nucleation), scale);
 
     TFrames frames;
-    const TPixels melt(Side, Side, MeltRed);
+    const TPixels melt(map.Width(), map.Height(), MeltRed);
     frames.push_back(melt);
     auto grown = [&](double share) {
         TPixels f = melt;
@@ -122,8 +122,23 @@ TNucleation Segregates(int count) {
     return n;
 }
 
-TMask Everywhere() {
-    return TMask(static_cast<std::size_t>(Side80) * Side80, 1);
+// An 80 x 80 frame at the scale.
+TPixels Frame(int scale, std::uint32_t colour) {
+    return TPixels(Side80 * scale, Side80 * scale, colour);
+}
+
+TMask Everywhere(int scale) {
+    return TMask(static_cast<std::size_t>(Side80 * scale) * (Side80 * scale), 1);
+}
+
+// The rows of a frame at the scale that show the top `rows` of the frame at its own size.
+TMask Shown(int scale, int rows) {
+    return TopRows(Side80 * scale, Side80 * scale, rows * scale);
+}
+
+// Crystals in an 80 x 80 frame, on the grid of the scale.
+TGrainMap Crystals(TRandom& random, const TNucleation& n, int scale) {
+    return TGrainMap(Side80, Side80, Nucleate(random, Side80, Side80, n), scale);
 }
 
 // The picture with every pixel the map has reached by the time it covers the share of the area.
@@ -137,16 +152,17 @@ TPixels Grown(const TPixels& base, const TGrainMap& map, const TMask& area, doub
 // Crystals of one colour growing in the melt, one frame per share.
 void AddGrowth(TFrames& frames, const TGrainMap& map, const TMask& area,
                std::span<const double> shares, std::uint32_t colour) {
-    const TPixels melt(Side80, Side80, PhaseMelt);
+    const TPixels melt(map.Width(), map.Height(), PhaseMelt);
     for (const double share : shares) {
         frames.push_back(Grown(melt, map, area, share, colour));
     }
 }
 
 // The melt left in the last frame solidifies to the eutectic.
-TPixels Solidified(TPixels f, TRandom& random, double eutecticBlack, std::uint32_t seam = 0) {
+TPixels Solidified(TPixels f, int scale, TRandom& random, double eutecticBlack,
+                   std::uint32_t seam = 0) {
     const TMask melt = PixelsOf(f, PhaseMelt);
-    TEutectic(random, Side80, Side80, eutecticBlack, melt, seam).Paint(f, melt);
+    TEutectic(random, Side80, Side80, scale, eutecticBlack, melt, seam).Paint(f, melt);
     return f;
 }
 
@@ -161,25 +177,25 @@ struct PrimaryAlloy {
     int ShownRows;
 };
 
-TFrames PrimaryInEutectic(const PrimaryAlloy& alloy) {
+TFrames PrimaryInEutectic(const PrimaryAlloy& alloy, int scale) {
     TRandom random(alloy.Seed);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = TopRows(Side80, Side80, alloy.ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    const TMask area = Shown(scale, alloy.ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, std::array{FirstNuclei}, alloy.Crystal);
     AddGrowth(frames, map, area, alloy.Shares, alloy.Crystal);
     const TPixels last = Grown(frames.front(), map, area, alloy.Primary, alloy.Crystal);
     // The eutectic's other phase forms first on the primary crystals.
     const std::uint32_t seam = alloy.Crystal == PhaseAlpha ? PhaseBeta : PhaseAlpha;
-    frames.push_back(Solidified(last, random, alloy.EutecticBlack, seam));
+    frames.push_back(Solidified(last, scale, random, alloy.EutecticBlack, seam));
     return frames;
 }
 
 // The eutectic composition: melt, then eutectic at once.
-TFrames EutecticOnly(std::uint64_t seed, double eutecticBlack) {
+TFrames EutecticOnly(std::uint64_t seed, double eutecticBlack, int scale) {
     TRandom random(seed);
-    const TPixels melt(Side80, Side80, PhaseMelt);
-    return {melt, Solidified(melt, random, eutecticBlack)};
+    const TPixels melt = Frame(scale, PhaseMelt);
+    return {melt, Solidified(melt, scale, random, eutecticBlack)};
 }
 
 // Type 2: no solubility in the solid, so the eutectic is pure A (white) and pure B (black) in
@@ -188,24 +204,24 @@ constexpr double Type2EutecticBlack = 0.60;
 
 // The hypoeutectic alloy (40 % B): white A crystals at the α shares the lever boxes show at
 // frames 2 to 19, then 33 % primary A in the eutectic.
-TFrames Unter() {
+TFrames Unter(int scale) {
     static constexpr std::array Shares{0.02, 0.04, 0.07, 0.09, 0.11, 0.14, 0.15, 0.18, 0.20,
                                        0.21, 0.23, 0.24, 0.26, 0.27, 0.28, 0.29, 0.30, 0.31};
     return PrimaryInEutectic(
-        {0x54797032556E7465ull, PhaseAlpha, Shares, 0.33, Type2EutecticBlack, Side80});
+        {0x54797032556E7465ull, PhaseAlpha, Shares, 0.33, Type2EutecticBlack, Side80}, scale);
 }
 
-TFrames Eu() {
-    return EutecticOnly(0x5479703245757465ull, Type2EutecticBlack);
+TFrames Eu(int scale) {
+    return EutecticOnly(0x5479703245757465ull, Type2EutecticBlack, scale);
 }
 
 // The hypereutectic alloy (80 % B): black B crystals at the β shares of frames 2 to 17, then
 // half primary B in the eutectic.
-TFrames Ueber() {
+TFrames Ueber(int scale) {
     static constexpr std::array Shares{0.06, 0.10, 0.14, 0.19, 0.23, 0.26, 0.30, 0.33,
                                        0.36, 0.38, 0.40, 0.42, 0.44, 0.45, 0.47, 0.48};
     return PrimaryInEutectic(
-        {0x5479703255656265ull, PhaseBeta, Shares, 0.50, Type2EutecticBlack, Side80});
+        {0x5479703255656265ull, PhaseBeta, Shares, 0.50, Type2EutecticBlack, Side80}, scale);
 }
 
 // Type 3: the eutectic of the α and β solid solutions, β in the share of C between D and E.
@@ -214,13 +230,13 @@ constexpr double Type3EutecticBlack = 0.571;
 // A solid solution crystallising: melt, the crystals at the lever rule's shares (the last ones
 // leave only thin seams of melt between the grains), then the grains with grey boundaries.
 TFrames Solidifying(std::uint64_t seed, std::uint32_t crystal, std::span<const double> shares,
-                    TGrainMap* keep = nullptr) {
+                    int scale, TGrainMap* keep = nullptr) {
     TRandom random(seed);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, SolidSolutionGrains()));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, SolidSolutionGrains(), scale);
+    const TMask area = Shown(scale, ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, shares, crystal);
-    TPixels grains(Side80, Side80, crystal);
+    TPixels grains = Frame(scale, crystal);
     PaintBoundaries(grains, map, PhaseGrey);
     frames.push_back(grains);
     if (keep) {
@@ -231,26 +247,30 @@ TFrames Solidifying(std::uint64_t seed, std::uint32_t crystal, std::span<const d
 
 // Alloy 1 (6 % B): α crystals at the shares the tie lines give at frames 1 to 11, the seams at
 // 12 to 14, then homogeneous α.
-TFrames Typ3L1() {
+TFrames Typ3L1(int scale) {
     static constexpr std::array Shares{0.04,  0.353, 0.545, 0.66,  0.726, 0.771, 0.818,
                                        0.857, 0.889, 0.915, 0.931, 0.953, 0.973, 0.991};
-    return Solidifying(0x5479703320204C31ull, PhaseAlpha, Shares);
+    return Solidifying(0x5479703320204C31ull, PhaseAlpha, Shares, scale);
 }
 
 // Black β rims round the primary α crystals: each crystal's rim grows along its edge from two
 // points on opposite sides, until the black share of the shown rows is the lever rule's β.
-// The rims are the crystals' outermost pixels, so the crystals shrink by what the rims take.
+// The rims are the crystals' outermost pixels (a band one pixel of the picture wide), so the
+// crystals shrink by what the rims take.
 TFrames Rims(const TPixels& base, const TGrainMap& primary, double primaryTime, TRandom& random,
              std::span<const double> blackShares) {
-    const TMask area = TopRows(Side80, Side80, ShownRows);
+    const int scale = primary.Scale();
+    const int side = primary.Width();
+    const TMask area = Shown(scale, ShownRows);
     auto isPrimary = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < Side80 && y < Side80 &&
+        return x >= 0 && y >= 0 && x < side && y < side &&
                SolidAt(primary, x, y, CrystalSeam) <= primaryTime;
     };
     // A rim shows only where the crystal borders a white lamella: where a black one touches it,
     // the crystal's edge is black already.
-    auto touchesLightEutectic = [&](int x, int y) {
-        return !isPrimary(x, y) && base.at(x, y) == PhaseAlpha;
+    auto lightEutectic = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < side && y < side && !isPrimary(x, y) &&
+               base.at(x, y) == PhaseAlpha;
     };
     // Where each crystal's rim starts, as angles round its nucleus.
     std::vector<std::array<double, 2>> starts;
@@ -261,33 +281,32 @@ TFrames Rims(const TPixels& base, const TGrainMap& primary, double primaryTime, 
     // The edge pixels of the crystals, ordered by how far along the edge the rim must grow to
     // reach them. Pixels at the picture's border are no edge: the crystal goes on beyond it.
     constexpr double NotOnEdge = std::numeric_limits<double>::infinity();
-    std::vector<double> along(static_cast<std::size_t>(Side80) * Side80, NotOnEdge);
+    std::vector<double> along(static_cast<std::size_t>(side) * side, NotOnEdge);
     std::vector<double> shownEdge;
-    for (int y = 0; y < Side80; ++y) {
-        for (int x = 0; x < Side80; ++x) {
-            const bool inside = x > 0 && y > 0 && x + 1 < Side80 && y + 1 < Side80;
-            if (!inside || !isPrimary(x, y) ||
-                !(touchesLightEutectic(x + 1, y) || touchesLightEutectic(x - 1, y) ||
-                  touchesLightEutectic(x, y + 1) || touchesLightEutectic(x, y - 1))) {
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const bool inside = x >= scale && y >= scale && x + scale < side && y + scale < side;
+            if (!inside || !isPrimary(x, y) || !NearAlongAxes(x, y, scale, lightEutectic)) {
                 continue;
             }
             const TGrain& g = primary.Grains()[static_cast<std::size_t>(primary.Owner(x, y))];
-            const double dx = x + 0.5 - g.Nucleus.X;
-            const double dy = y + 0.5 - g.Nucleus.Y;
+            const TPoint c = PixelCentre(x, y, scale);
+            const double dx = c.X - g.Nucleus.X;
+            const double dy = c.Y - g.Nucleus.Y;
             const double angle = std::atan2(dy, dx);
             double arc = NotOnEdge;
             for (const double start : starts[static_cast<std::size_t>(primary.Owner(x, y))]) {
                 const double turn = std::remainder(angle - start, 2 * std::numbers::pi);
                 arc = std::min(arc, std::abs(turn) * std::hypot(dx, dy));
             }
-            along[static_cast<std::size_t>(y) * Side80 + x] = arc;
-            if (area[static_cast<std::size_t>(y) * Side80 + x] != 0) {
+            along[static_cast<std::size_t>(y) * side + x] = arc;
+            if (area[static_cast<std::size_t>(y) * side + x] != 0) {
                 shownEdge.push_back(arc);
             }
         }
     }
     std::sort(shownEdge.begin(), shownEdge.end());
-    const double shownPixels = static_cast<double>(Side80) * ShownRows;
+    const double shownPixels = static_cast<double>(side) * ShownRows * scale;
     const double baseBlack = ShareOf(base, PhaseBeta, area);
     TFrames frames;
     for (const double share : blackShares) {
@@ -310,7 +329,7 @@ TFrames Rims(const TPixels& base, const TGrainMap& primary, double primaryTime, 
 // Alloy 2 (40 % B): α crystals at the tie lines' shares of frames 2 to 19, half primary α in the
 // eutectic at the eutectic line, then β segregating as rims round the crystals as the solvus
 // lines part below it.
-TFrames Typ3L2() {
+TFrames Typ3L2(int scale) {
     static constexpr std::array Shares{0.027, 0.067, 0.098, 0.129, 0.164, 0.193,
                                        0.221, 0.242, 0.268, 0.29,  0.316, 0.343,
                                        0.364, 0.384, 0.408, 0.428, 0.45,  0.475};
@@ -318,15 +337,15 @@ TFrames Typ3L2() {
     static constexpr std::array RimBlack{0.2879, 0.2976, 0.30,   0.3035, 0.3068,
                                          0.3079, 0.3101, 0.3111, 0.3122};
     TRandom random(0x5479703320204C32ull);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    const TMask area = Shown(scale, ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, std::array{FirstNuclei}, PhaseAlpha);
     AddGrowth(frames, map, area, Shares, PhaseAlpha);
     const double primaryTime = TimeToCover(map, area, Primary, CrystalSeam);
-    TPixels last(Side80, Side80, PhaseMelt);
+    TPixels last = Frame(scale, PhaseMelt);
     PaintGrown(last, map, primaryTime, PhaseAlpha, CrystalSeam);
-    const TPixels eutectic = Solidified(last, random, Type3EutecticBlack);
+    const TPixels eutectic = Solidified(last, scale, random, Type3EutecticBlack);
     frames.push_back(eutectic);
     for (TPixels& f : Rims(eutectic, map, primaryTime, random, RimBlack)) {
         frames.push_back(std::move(f));
@@ -334,20 +353,20 @@ TFrames Typ3L2() {
     return frames;
 }
 
-TFrames Typ3L3() {
-    return EutecticOnly(0x5479703320204C33ull, Type3EutecticBlack);
+TFrames Typ3L3(int scale) {
+    return EutecticOnly(0x5479703320204C33ull, Type3EutecticBlack, scale);
 }
 
 // Alloy 4 (92 % B): β crystals at the tie lines' shares of frames 1 to 9, the seams at 10 to
 // 12, homogeneous β at 13, then α segregating on the grain boundaries below the solvus, to the
 // lever rule's share at each frame.
-TFrames Typ3L4() {
+TFrames Typ3L4(int scale) {
     static constexpr std::array Shares{FirstNuclei, 0.211, 0.356, 0.462, 0.534, 0.594,
                                        0.652,       0.699, 0.74,  0.791, 0.885, 0.932};
     static constexpr std::array SegregateShares{0.002,  0.0057, 0.0114, 0.0141,
                                                 0.0196, 0.0222, 0.0275, 0.0301};
     TGrainMap beta(1, 1, {});
-    TFrames frames = Solidifying(0x5479703320204C34ull, PhaseBeta, Shares, &beta);
+    TFrames frames = Solidifying(0x5479703320204C34ull, PhaseBeta, Shares, scale, &beta);
     // The segregates form on the boundaries and spread along them much faster than into the
     // grains.
     TRandom random(0x5479703353656772ull);
@@ -363,9 +382,10 @@ TFrames Typ3L4() {
     for (double& d : delay) {
         d *= IntoGrains;
     }
-    const TGrainMap segregates(Side80, Side80, NucleateOnBoundaries(random, beta, onBoundaries),
-                               std::move(delay));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
+    const TGrainMap segregates(Side80, Side80,
+                               NucleateOnBoundaries(random, Rescaled(beta, 1), onBoundaries),
+                               std::move(delay), scale);
+    const TMask area = Shown(scale, ShownRows);
     const TPixels grains = frames.back();
     for (const double share : SegregateShares) {
         frames.push_back(Grown(grains, segregates, area, share, PhaseAlpha, 0));
@@ -377,22 +397,26 @@ TFrames Typ3L4() {
 // to 12) and just above the peritectic line (13, 64 %). The reaction turns the melt into β round
 // the α, which shrinks to the lever rule's half; below, fine β segregates in the α take it down
 // to the lower tie lines' shares.
-TFrames Typ4L1() {
+TFrames Typ4L1(int scale) {
     static constexpr std::array Shares{0.069, 0.122, 0.161, 0.203, 0.237, 0.298, 0.35,
                                        0.40,  0.46,  0.50,  0.554, 0.598, 0.636};
     constexpr double AfterReaction = 0.495;
     static constexpr std::array Lower{0.473, 0.468, 0.461, 0.46, 0.457, 0.457};
     TRandom random(0x5479703420204C31ull);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    auto reactedOn = [&](const TGrainMap& m) {
+        const int s = m.Scale();
+        return Grown(Frame(s, PhaseBeta), m, Shown(s, ShownRows), AfterReaction, PhaseAlpha);
+    };
+    const TMask area = Shown(scale, ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, Shares, PhaseAlpha);
-    const TPixels reacted =
-        Grown(TPixels(Side80, Side80, PhaseBeta), map, area, AfterReaction, PhaseAlpha);
+    const TPixels reacted = reactedOn(map);
     frames.push_back(reacted);
     const TMask cores = PixelsOf(reacted, PhaseAlpha);
+    const TMask ownCores = scale == 1 ? cores : PixelsOf(reactedOn(Rescaled(map, 1)), PhaseAlpha);
     const TGrainMap specks(Side80, Side80,
-                           NucleateInside(random, Side80, Side80, Segregates(40), cores));
+                           NucleateInside(random, Side80, Side80, Segregates(40), ownCores), scale);
     const double alpha = ShareOf(reacted, PhaseAlpha, area);
     for (const double share : Lower) {
         TPixels f = reacted;
@@ -417,22 +441,24 @@ TMask GrainInteriors(const TGrainMap& map) {
 // line); the reaction turns all of it into β grains, one round each α crystal, their boundaries
 // white; below the solvus white α dots appear in the grains, to the lever rule's share over the
 // α the boundaries stand for.
-TFrames Typ4L2() {
+TFrames Typ4L2(int scale) {
     static constexpr std::array Shares{0.0175, 0.0431, 0.0681, 0.0962,
                                        0.1434, 0.1847, 0.2311, 0.273};
     constexpr double BoundaryAlpha = 0.0053;
     static constexpr std::array Lower{0.029, 0.0457, 0.0609, 0.0717, 0.0813, 0.0945};
     TRandom random(0x5479703420204C32ull);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    const TMask area = Shown(scale, ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, Shares, PhaseAlpha);
-    TPixels grains(Side80, Side80, PhaseBeta);
+    TPixels grains = Frame(scale, PhaseBeta);
     PaintBoundaries(grains, map, PhaseAlpha);
     frames.push_back(grains);
     const TMask interiors = GrainInteriors(map);
+    const TMask ownInteriors = scale == 1 ? interiors : GrainInteriors(Rescaled(map, 1));
     const TGrainMap dots(Side80, Side80,
-                         NucleateInside(random, Side80, Side80, Segregates(90), interiors));
+                         NucleateInside(random, Side80, Side80, Segregates(90), ownInteriors),
+                         scale);
     for (const double share : Lower) {
         TPixels f = grains;
         PaintGrown(f, dots, TimeToCover(dots, area, interiors, share - BoundaryAlpha), PhaseAlpha,
@@ -445,16 +471,16 @@ TFrames Typ4L2() {
 // Alloy 3 (70 % B): a few α crystals (frames 1 to 4); the reaction turns them into β, which
 // grows on from them and from new nuclei at the lower tie lines' shares (5 to 10); then
 // homogeneous β grains with white boundaries.
-TFrames Typ4L3() {
+TFrames Typ4L3(int scale) {
     static constexpr std::array Alpha{0.0201, 0.0478, 0.0714, 0.0909};
     static constexpr std::array Beta{0.433, 0.507, 0.597, 0.687, 0.785, 0.877};
     TRandom random(0x5479703420204C33ull);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = TopRows(Side80, Side80, ShownRows);
-    TFrames frames{TPixels(Side80, Side80, PhaseMelt)};
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    const TMask area = Shown(scale, ShownRows);
+    TFrames frames{Frame(scale, PhaseMelt)};
     AddGrowth(frames, map, area, Alpha, PhaseAlpha);
     AddGrowth(frames, map, area, Beta, PhaseBeta);
-    TPixels grains(Side80, Side80, PhaseBeta);
+    TPixels grains = Frame(scale, PhaseBeta);
     PaintBoundaries(grains, map, PhaseAlpha);
     frames.push_back(grains);
     return frames;
@@ -464,23 +490,23 @@ TFrames Typ4L3() {
 // white α crystals, round which black β shells grow outwards into the melt and inwards into the
 // shrinking white cores (10 to 14), until β grains with thin seams and white remnants (15) and
 // finally β grains with grey boundaries (16) remain.
-TFrames AinB() {
+TFrames AinB(int scale) {
     static constexpr std::array Growing{0.02, 0.05, 0.08, 0.12, 0.16, 0.20, 0.24, 0.28, 0.32};
     constexpr double Alpha = 0.36;
     static constexpr std::array Shells{0.46, 0.56, 0.66, 0.76, 0.86, 0.985};
     static constexpr std::array Cores{0.30, 0.24, 0.18, 0.13, 0.09, 0.05};
     TRandom random(0x5479703441696E42ull);
-    const TGrainMap map(Side80, Side80, Nucleate(random, Side80, Side80, PrimaryCrystals()));
-    const TMask area = Everywhere();
+    const TGrainMap map = Crystals(random, PrimaryCrystals(), scale);
+    const TMask area = Everywhere(scale);
     TFrames frames;
     AddGrowth(frames, map, area, Growing, PhaseBeta);
     AddGrowth(frames, map, area, std::array{Alpha}, PhaseAlpha);
     for (std::size_t i = 0; i < Shells.size(); ++i) {
-        TPixels f = Grown(TPixels(Side80, Side80, PhaseMelt), map, area, Shells[i], PhaseBeta);
+        TPixels f = Grown(Frame(scale, PhaseMelt), map, area, Shells[i], PhaseBeta);
         PaintGrown(f, map, TimeToCover(map, area, Cores[i], CrystalSeam), PhaseAlpha, CrystalSeam);
         frames.push_back(f);
     }
-    TPixels grains(Side80, Side80, PhaseBeta);
+    TPixels grains = Frame(scale, PhaseBeta);
     PaintBoundaries(grains, map, PhaseGrey);
     frames.push_back(grains);
     return frames;

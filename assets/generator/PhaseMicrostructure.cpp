@@ -24,7 +24,8 @@ TNucleation ColonyNucleation() {
 // The lamellae lie 3 to 4 pixels apart: fine, yet each lamella at least a pixel wide.
 constexpr double MinSpacing = 2.8;
 constexpr double MaxSpacing = 3.6;
-// Black or white islands smaller than this are slivers where a colony's edge cuts a lamella.
+// Black or white islands smaller than this (pixels of the picture at its own size) are slivers
+// where a colony's edge cuts a lamella.
 constexpr int Sliver = 3;
 // Tuning the black share: halving the interval this often leaves it far below a pixel's share.
 constexpr int TuningSteps = 24;
@@ -126,9 +127,10 @@ std::vector<TGrain> NucleateInside(TRandom& random, int width, int height, const
     return grains;
 }
 
-TEutectic::TEutectic(TRandom& random, int width, int height, double blackShare, const TMask& where,
-                     std::uint32_t seam)
-    : colonies_(width, height, Nucleate(random, width, height, ColonyNucleation())), seam_(seam) {
+TEutectic::TEutectic(TRandom& random, int width, int height, int scale, double blackShare,
+                     const TMask& where, std::uint32_t seam)
+    : colonies_(width, height, Nucleate(random, width, height, ColonyNucleation()), scale),
+      seam_(seam), scale_(scale) {
     for (std::size_t c = 0; c < colonies_.Grains().size(); ++c) {
         lamellae_.push_back(RandomLamellae(random, MinSpacing, MaxSpacing, darkShare_));
     }
@@ -136,7 +138,7 @@ TEutectic::TEutectic(TRandom& random, int width, int height, double blackShare, 
     // eutectic has the share wanted.
     double low = LeastDark;
     double high = MostDark;
-    TPixels probe(width, height, PhaseMelt);
+    TPixels probe(colonies_.Width(), colonies_.Height(), PhaseMelt);
     for (int step = 0; step < TuningSteps; ++step) {
         const double middle = (low + high) / 2;
         PaintWith(probe, where, middle);
@@ -156,11 +158,12 @@ void TEutectic::PaintWith(TPixels& picture, const TMask& where, double darkShare
             }
             TLamellae l = lamellae_.at(static_cast<std::size_t>(colonies_.Owner(x, y)));
             l.DarkShare = darkShare;
-            pattern.at(x, y) = l.IsDark(x + 0.5, y + 0.5) ? PhaseBeta : PhaseAlpha;
+            const TPoint c = PixelCentre(x, y, scale_);
+            pattern.at(x, y) = l.IsDark(c.X, c.Y) ? PhaseBeta : PhaseAlpha;
         }
     }
-    RemoveSpecks(pattern, PhaseBeta, PhaseAlpha, Sliver);
-    RemoveSpecks(pattern, PhaseAlpha, PhaseBeta, Sliver);
+    RemoveSpecks(pattern, PhaseBeta, PhaseAlpha, Sliver * scale_ * scale_);
+    RemoveSpecks(pattern, PhaseAlpha, PhaseBeta, Sliver * scale_ * scale_);
     if (seam_ != 0) {
         const int w = picture.Width;
         const int h = picture.Height;
@@ -169,8 +172,7 @@ void TEutectic::PaintWith(TPixels& picture, const TMask& where, double darkShare
         };
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                if (where[IndexOf(w, x, y)] != 0 && (outside(x + 1, y) || outside(x - 1, y) ||
-                                                     outside(x, y + 1) || outside(x, y - 1))) {
+                if (where[IndexOf(w, x, y)] != 0 && NearAlongAxes(x, y, scale_, outside)) {
                     pattern.at(x, y) = seam_;
                 }
             }

@@ -48,19 +48,23 @@ void PaintGrown(TPixels& picture, const TGrainMap& map, double time, std::uint32
 void PaintGrown(TPixels& picture, const TGrainMap& map, double time, std::uint32_t colour,
                 double seamDelay = 0);
 
-// Nuclei of a map, only those that lie on pixels of the mask.
+// Nuclei of a width x height map, only those that lie on pixels of the mask, a mask of the
+// picture at its own size (whatever scale the map is painted at, so that every scale gets the
+// same nuclei).
 std::vector<TGrain> NucleateInside(TRandom& random, int width, int height, const TNucleation& n,
                                    const TMask& inside);
 
 // A fine lamellar eutectic: colonies of parallel black β and white α lamellae a few pixels
 // apart, each colony with its own direction. The lamellae's black share is tuned so that the
 // eutectic painted over `where` is black in the given share, slivers cleaned away. Where it
-// meets primary crystals it may start with a seam of the other phase, one pixel wide, which
-// nucleated on them first: it sets the crystals off from the lamellae of their own colour.
+// meets primary crystals it may start with a seam of the other phase, one pixel of the picture
+// wide, which nucleated on them first: it sets the crystals off from the lamellae of their own
+// colour. The eutectic of a width x height picture at the scale; `where` and the pictures it
+// paints are on that grid.
 class TEutectic {
 public:
-    TEutectic(TRandom& random, int width, int height, double blackShare, const TMask& where,
-              std::uint32_t seam = 0);
+    TEutectic(TRandom& random, int width, int height, int scale, double blackShare,
+              const TMask& where, std::uint32_t seam = 0);
     // Paints the eutectic over the pixels of `where`.
     void Paint(TPixels& picture, const TMask& where) const;
 
@@ -70,6 +74,7 @@ private:
     TGrainMap colonies_;
     std::vector<TLamellae> lamellae_;
     std::uint32_t seam_;
+    int scale_;
     double darkShare_ = 0.5;
 };
 

@@ -46,7 +46,7 @@ struct TStart {
 };
 
 // About a dozen grains in the picture, a little more than half of them pearlite, as the lever
-// rule gives at 0.45 % carbon.
+// rule gives at 0.45 % carbon. At the picture's own size.
 TStart Coarse(TRandom& random) {
     TNucleation n;
     n.Count = 30;
@@ -65,15 +65,22 @@ TStart Coarse(TRandom& random) {
     return {std::move(grains), std::move(pearlite), std::move(lamellae)};
 }
 
+// The same start on the grid of the scale.
+TStart AtScale(const TStart& s, int scale) {
+    return {Rescaled(s.Grains, scale), s.Pearlite, s.Lamellae};
+}
+
 TPixels PaintStart(const TStart& s) {
-    TPixels f(Side, Side, White);
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
+    const int side = s.Grains.Width();
+    TPixels f(side, side, White);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
             const int g = s.Grains.Owner(x, y);
+            const TPoint c = PixelCentre(x, y, s.Grains.Scale());
             if (s.Grains.IsBoundary(x, y)) {
                 f.at(x, y) = Black;
             } else if (s.IsPearlite(x, y) &&
-                       s.Lamellae[static_cast<std::size_t>(g)].IsDark(x + 0.5, y + 0.5)) {
+                       s.Lamellae[static_cast<std::size_t>(g)].IsDark(c.X, c.Y)) {
                 f.at(x, y) = Black;
             }
         }
@@ -83,13 +90,11 @@ TPixels PaintStart(const TStart& s) {
 
 // --- heating: austenite from the pearlite ------------------------------------------------------
 
-// Nuclei inside the pearlite grains, a few per colony; the front spreads freely through the
-// pearlite and takes twice as long for every pixel it has to go into the ferrite.
-TGrainMap AusteniteFrom(TRandom& random, const TStart& s) {
+// Nuclei inside the pearlite grains, a few per colony, chosen on the start at its own size.
+std::vector<TGrain> AusteniteNuclei(TRandom& random, const TStart& s) {
     constexpr int Tries = 400;
     constexpr int Wanted = 14;
     constexpr double MinDistance = 13;
-    constexpr double Drag = 2;
     std::vector<TGrain> nuclei;
     for (int i = 0; i < Tries && static_cast<int>(nuclei.size()) < Wanted; ++i) {
         const TPoint p{random.Uniform(0, Side), random.Uniform(0, Side)};
@@ -106,17 +111,25 @@ TGrainMap AusteniteFrom(TRandom& random, const TStart& s) {
                 {p, random.Uniform(0, 2), random.Uniform(0.9, 1.1), RoundedOutline(random, 0.1)});
         }
     }
-    std::vector<std::uint8_t> pearlite(static_cast<std::size_t>(Side) * Side);
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
-            pearlite[static_cast<std::size_t>(y) * Side + x] = s.IsPearlite(x, y) ? 1 : 0;
+    return nuclei;
+}
+
+// The austenite from the nuclei on the start's grid: the front spreads freely through the
+// pearlite and takes twice as long for every pixel it has to go into the ferrite.
+TGrainMap AusteniteFrom(std::vector<TGrain> nuclei, const TStart& s) {
+    constexpr double Drag = 2;
+    const int side = s.Grains.Width();
+    std::vector<std::uint8_t> pearlite(static_cast<std::size_t>(side) * side);
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            pearlite[static_cast<std::size_t>(y) * side + x] = s.IsPearlite(x, y) ? 1 : 0;
         }
     }
-    std::vector<double> delay = DistanceToMask(Side, Side, pearlite);
+    std::vector<double> delay = DistanceToMask(side, side, pearlite, s.Grains.Scale());
     for (double& d : delay) {
         d *= Drag;
     }
-    return TGrainMap(Side, Side, std::move(nuclei), std::move(delay));
+    return TGrainMap(Side, Side, std::move(nuclei), std::move(delay), s.Grains.Scale());
 }
 
 // The austenite grown over the start to the share: pink crystals, dark red seams where two have
@@ -130,7 +143,7 @@ TPixels AusteniteGrowth(const TPixels& start, const TGrainMap& austenite, double
 }
 
 TPixels Homogeneous(const TGrainMap& austenite) {
-    TPixels f(Side, Side, AusteniteRed);
+    TPixels f(austenite.Width(), austenite.Height(), AusteniteRed);
     PaintBoundaries(f, austenite, AusteniteBoundary);
     return f;
 }
@@ -138,16 +151,20 @@ TPixels Homogeneous(const TGrainMap& austenite) {
 // Frames 0 to 11 of every route: the start, ten steps of austenite growing, homogeneous austenite.
 struct THeating {
     TStart Start;
-    TGrainMap Austenite;
+    TGrainMap OwnAustenite; // at the picture's own size, for the choices of later steps
+    TGrainMap Austenite;    // at the scale painted
     TFrames Frames;
 };
 
-THeating Heating(TRandom& random) {
+THeating Heating(TRandom& random, int scale) {
     constexpr int Steps = 10;
     constexpr double FirstShare = 0.06;
     constexpr double LastShare = 0.94;
-    TStart start = Coarse(random);
-    TGrainMap austenite = AusteniteFrom(random, start);
+    const TStart own = Coarse(random);
+    const std::vector<TGrain> nuclei = AusteniteNuclei(random, own);
+    TGrainMap ownAustenite = AusteniteFrom(nuclei, own);
+    TStart start = AtScale(own, scale);
+    TGrainMap austenite = scale == 1 ? ownAustenite : AusteniteFrom(nuclei, start);
     const TPixels first = PaintStart(start);
     TFrames frames{first};
     for (int k = 0; k < Steps; ++k) {
@@ -155,7 +172,7 @@ THeating Heating(TRandom& random) {
         frames.push_back(AusteniteGrowth(first, austenite, share));
     }
     frames.push_back(Homogeneous(austenite));
-    return {std::move(start), std::move(austenite), std::move(frames)};
+    return {std::move(start), std::move(ownAustenite), std::move(austenite), std::move(frames)};
 }
 
 // --- martensite and its tempering --------------------------------------------------------------
@@ -169,8 +186,8 @@ struct TPlate {
     double HalfWidth = 1;
 };
 
-// Plates in three directions 60° apart within each former austenite grain; the first ones span
-// the grain, later ones fill the gaps.
+// Plates in three directions 60° apart within each former austenite grain (on the map at the
+// picture's own size); the first ones span the grain, later ones fill the gaps.
 std::vector<TPlate> Plates(TRandom& random, const TGrainMap& austenite) {
     constexpr int Count = 150;
     std::vector<double> grainAngle;
@@ -194,7 +211,8 @@ std::vector<TPlate> Plates(TRandom& random, const TGrainMap& austenite) {
     return plates;
 }
 
-// Where a pixel lies on a plate: along its axis from −1 to 1, or nowhere.
+// Where a point lies on a plate: along its axis from −1 to 1, or nowhere. However thin a plate
+// gets, a quarter of a pixel either side of its axis stays dark.
 bool OnPlate(const TPlate& p, double x, double y, double widthScale, double& along) {
     const double dx = x - p.Centre.X;
     const double dy = y - p.Centre.Y;
@@ -210,16 +228,19 @@ bool OnPlate(const TPlate& p, double x, double y, double widthScale, double& alo
 // into more and shorter pieces, and carbides precipitate as fine dots, more and more of them.
 TPixels Martensite(const TGrainMap& austenite, const std::vector<TPlate>& plates,
                    const std::vector<TPoint>& carbides, double stage) {
-    TPixels f(Side, Side, White);
+    const int side = austenite.Width();
+    const int scale = austenite.Scale();
+    TPixels f(side, side, White);
     PaintBoundaries(f, austenite, PriorBoundary);
     const int pieces = 1 + static_cast<int>(std::lround(stage * 18));
     const double kept = 1 - 0.7 * stage;
     const double widthScale = 1 - 0.5 * stage;
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const TPoint c = PixelCentre(x, y, scale);
             for (const TPlate& p : plates) {
                 double along = 0;
-                if (!OnPlate(p, x + 0.5, y + 0.5, widthScale, along)) {
+                if (!OnPlate(p, c.X, c.Y, widthScale, along)) {
                     continue;
                 }
                 const double piece = (along + 1) / 2 * pieces;
@@ -232,7 +253,8 @@ TPixels Martensite(const TGrainMap& austenite, const std::vector<TPlate>& plates
     }
     const std::size_t shown = static_cast<std::size_t>(stage * carbides.size());
     for (std::size_t i = 0; i < shown; ++i) {
-        f.at(static_cast<int>(carbides[i].X), static_cast<int>(carbides[i].Y)) = Black;
+        FillPixel(f, static_cast<int>(carbides[i].X), static_cast<int>(carbides[i].Y), scale,
+                  Black);
     }
     return f;
 }
@@ -248,18 +270,17 @@ std::vector<TPoint> Carbides(TRandom& random) {
 
 // --- normalising: fine austenite, ferrite on its boundaries, fine pearlite ---------------------
 
-// The pixels a crystal has reached by the time next to one it has not: the growth front.
+// The pixels a crystal has reached by the time within a pixel of the picture of one it has not:
+// the growth front.
 void PaintFronts(TPixels& f, const TGrainMap& map, double time, std::uint32_t colour) {
+    const int side = map.Width();
     auto reached = [&](int x, int y) { return map.Arrival(x, y) <= time; };
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
-            if (!reached(x, y)) {
-                continue;
-            }
-            const bool front =
-                (x > 0 && !reached(x - 1, y)) || (x + 1 < Side && !reached(x + 1, y)) ||
-                (y > 0 && !reached(x, y - 1)) || (y + 1 < Side && !reached(x, y + 1));
-            if (front) {
+    auto unreached = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < side && y < side && !reached(x, y);
+    };
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            if (reached(x, y) && NearAlongAxes(x, y, map.Scale(), unreached)) {
                 f.at(x, y) = colour;
             }
         }
@@ -275,7 +296,9 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
     fineNuclei.SpeedSpread = 0.15;
     fineNuclei.Roughness = 0.1;
     fineNuclei.MinHeadStart = 0.5;
-    const TGrainMap fine(Side, Side, Nucleate(random, Side, Side, fineNuclei));
+    const int scale = coarse.Scale();
+    const TGrainMap ownFine(Side, Side, Nucleate(random, Side, Side, fineNuclei));
+    const TGrainMap fine = Rescaled(ownFine, scale);
 
     // The new grains show by their outlines: seams where two have met, and their fronts.
     TFrames frames;
@@ -303,8 +326,8 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
     for (double& d : drag) {
         d *= 3;
     }
-    const TGrainMap ferrite(Side, Side, NucleateOnBoundaries(random, fine, onBoundaries),
-                            std::move(drag));
+    const TGrainMap ferrite(Side, Side, NucleateOnBoundaries(random, ownFine, onBoundaries),
+                            std::move(drag), scale);
     for (double share : {0.1, 0.2, 0.3}) {
         TPixels f = fineAustenite;
         PaintReached(f, ferrite, ferrite.TimeOfCoverage(share), White);
@@ -318,13 +341,14 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
     for (std::size_t g = 0; g < fine.Grains().size(); ++g) {
         lamellae.push_back(RandomLamellae(random, 2.5, 3.2, 0.6));
     }
-    TPixels last(Side, Side, White);
-    for (int y = 0; y < Side; ++y) {
-        for (int x = 0; x < Side; ++x) {
+    TPixels last(fine.Width(), fine.Height(), White);
+    for (int y = 0; y < last.Height; ++y) {
+        for (int x = 0; x < last.Width; ++x) {
             const int g = fine.Owner(x, y);
             const bool isFerrite = ferrite.Arrival(x, y) <= done;
+            const TPoint c = PixelCentre(x, y, scale);
             if (!isFerrite && g != TGrainMap::NoGrain &&
-                lamellae[static_cast<std::size_t>(g)].IsDark(x + 0.5, y + 0.5)) {
+                lamellae[static_cast<std::size_t>(g)].IsDark(c.X, c.Y)) {
                 last.at(x, y) = Black;
             }
         }
@@ -336,27 +360,27 @@ TFrames Normalising(const TGrainMap& coarse, TRandom& random) {
 
 // --- the three strips --------------------------------------------------------------------------
 
-TFrames HaertenGef() {
+TFrames HaertenGef(int scale) {
     TRandom random(0x48617274656E4766ull);
-    THeating h = Heating(random);
-    h.Frames.push_back(Martensite(h.Austenite, Plates(random, h.Austenite), {}, 0));
+    THeating h = Heating(random, scale);
+    h.Frames.push_back(Martensite(h.Austenite, Plates(random, h.OwnAustenite), {}, 0));
     return std::move(h.Frames);
 }
 
-TFrames NormalGef() {
+TFrames NormalGef(int scale) {
     TRandom random(0x4E6F726D616C4766ull);
-    THeating h = Heating(random);
+    THeating h = Heating(random, scale);
     for (TPixels& f : Normalising(h.Austenite, random)) {
         h.Frames.push_back(std::move(f));
     }
     return std::move(h.Frames);
 }
 
-TFrames VerguetenGef() {
+TFrames VerguetenGef(int scale) {
     constexpr int TemperingSteps = 7;
     TRandom random(0x5665726775654766ull);
-    THeating h = Heating(random);
-    const std::vector<TPlate> plates = Plates(random, h.Austenite);
+    THeating h = Heating(random, scale);
+    const std::vector<TPlate> plates = Plates(random, h.OwnAustenite);
     const std::vector<TPoint> carbides = Carbides(random);
     for (int k = 0; k <= TemperingSteps; ++k) {
         h.Frames.push_back(

@@ -9,19 +9,23 @@ namespace {
 constexpr std::uint32_t Ferrite = 0xFFFFFFFFu;
 } // namespace
 
-TSteel Form(const TRecipe& recipe) {
+TSteel Form(const TRecipe& recipe, int scale) {
+    const int w = recipe.Width;
+    const int h = recipe.Height;
     TRandom random(recipe.Seed);
-    TGrainMap austenite(recipe.Width, recipe.Height,
-                        Nucleate(random, recipe.Width, recipe.Height, recipe.Austenite));
+    TGrainMap austenite(w, h, Nucleate(random, w, h, recipe.Austenite));
+    std::vector<TGrain> proeutectoidNuclei =
+        NucleateOnBoundaries(random, austenite, recipe.Proeutectoid);
+    std::vector<TGrain> colonyNuclei = NucleateOnBoundaries(random, austenite, recipe.Colonies);
+    if (scale != 1) {
+        austenite = TGrainMap(w, h, austenite.Grains(), scale);
+    }
     std::vector<double> drag = DistanceToBoundaries(austenite);
     for (double& d : drag) {
         d *= recipe.Drag;
     }
-    TGrainMap proeutectoid(recipe.Width, recipe.Height,
-                           NucleateOnBoundaries(random, austenite, recipe.Proeutectoid),
-                           std::move(drag));
-    TGrainMap colonies(recipe.Width, recipe.Height,
-                       NucleateOnBoundaries(random, austenite, recipe.Colonies));
+    TGrainMap proeutectoid(w, h, std::move(proeutectoidNuclei), std::move(drag), scale);
+    TGrainMap colonies(w, h, std::move(colonyNuclei), scale);
     std::vector<int> regions = Overlay(austenite, colonies);
     std::vector<TLamellae> lamellae;
     const std::size_t regionCount = austenite.Grains().size() * colonies.Grains().size();
@@ -38,11 +42,12 @@ TSteel Form(const TRecipe& recipe) {
 }
 
 void PaintPearlite(TPixels& f, const TSteel& steel, std::uint32_t dark) {
-    constexpr int Sliver = 5;
+    constexpr int Sliver = 5; // pixels of the picture at its own size
+    const int scale = steel.Austenite.Scale();
     TPixels pearlite(f.Width, f.Height, Ferrite);
     auto isPearlite = [&](int x, int y) { return steel.IsPearlite(x, y); };
-    PaintLamellae(pearlite, steel.Regions, steel.Lamellae, Ferrite, dark, isPearlite);
-    RemoveSpecks(pearlite, dark, Ferrite, Sliver);
+    PaintLamellae(pearlite, scale, steel.Regions, steel.Lamellae, Ferrite, dark, isPearlite);
+    RemoveSpecks(pearlite, dark, Ferrite, Sliver * scale * scale);
     for (int y = 0; y < f.Height; ++y) {
         for (int x = 0; x < f.Width; ++x) {
             if (isPearlite(x, y)) {

@@ -32,7 +32,8 @@ struct TRecipe {
     double CementiteShare = 0; // of a lamella period, as it shows at this magnification
 };
 
-// The three grain maps of one steel and the pearlite lamellae of every colony.
+// The three grain maps of one steel, at the scale it is painted at, and the pearlite lamellae of
+// every colony.
 struct TSteel {
     TGrainMap Austenite;
     TGrainMap Proeutectoid;
@@ -45,8 +46,9 @@ struct TSteel {
     }
 };
 
-// Every map draws from the same random source in a fixed order, so one seed fixes the steel.
-TSteel Form(const TRecipe& recipe);
+// Every map draws from the same random source in a fixed order, so one seed fixes the steel; the
+// nuclei are chosen on the maps at the picture's own size, so it is the same steel at every scale.
+TSteel Form(const TRecipe& recipe, int scale);
 
 // The hypoeutectoid steel of 100 x 100 pixels the cooling and heating strips are painted from.
 TRecipe HypoeutectoidRecipe();

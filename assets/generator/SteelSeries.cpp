@@ -261,13 +261,13 @@ public:
         CutPearlite(pearliteShare);
     }
 
-    TPixels Paint() {
+    TPixels Paint(int scale) {
         TPixels picture =
-            PaintSupersampled(PictureWidth, height_, Samples, [&](double x, double y) {
+            PaintSupersampled(PictureWidth, height_, scale, Samples, [&](double x, double y) {
                 const float g = Grey({x, y});
                 return TRgb{g, g, g};
             });
-        Finish(picture);
+        Finish(picture, scale);
         return picture;
     }
 
@@ -294,7 +294,8 @@ private:
         return d * (1 + FrontSpread * front_.At(w.X, w.Y)) + FrontRagged * frontFine_.At(w.X, w.Y);
     }
 
-    // The ferrite stops where the share of pearlite is left: the pixels reached last.
+    // The ferrite stops where the share of pearlite is left: the pixels reached last, counted
+    // on the picture at its own size, so that every scale cuts at the same front.
     void CutPearlite(double share) {
         if (share <= 0) {
             cut_ = std::numeric_limits<double>::infinity();
@@ -343,20 +344,23 @@ private:
         return ArrivalFrom(w, austenite) <= cut_ ? FerriteAt(w) : PearliteAt(p, w, austenite.First);
     }
 
-    // The photograph's unevenness: slow mottle of the etching, a darker rim, fine grain.
-    void Finish(TPixels& picture) {
+    // The photograph's unevenness: slow mottle of the etching, a darker rim, fine grain (a grain
+    // of the grid it is painted on).
+    void Finish(TPixels& picture, int scale) {
         TRandom noise(seed_ + 1);
         const double cx = PictureWidth / 2.0;
         const double cy = height_ / 2.0;
         const double corner = cx * cx + cy * cy;
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < PictureWidth; ++x) {
+        for (int j = 0; j < picture.Height; ++j) {
+            for (int i = 0; i < picture.Width; ++i) {
+                const double x = CornerSample(i, scale);
+                const double y = CornerSample(j, scale);
                 const double r = ((x - cx) * (x - cx) + (y - cy) * (y - cy)) / corner;
-                const float scale = 1 - Vignette * static_cast<float>(r);
+                const float darker = 1 - Vignette * static_cast<float>(r);
                 const float shift = Mottle * static_cast<float>(mottle_.At(x, y)) +
                                     Grain * static_cast<float>(noise.Uniform(-1, 1));
-                const float g = static_cast<float>(picture.at(x, y) & 0xFF) * scale + shift;
-                picture.at(x, y) = PixelOfRgb({g, g, g});
+                const float g = static_cast<float>(picture.at(i, j) & 0xFF) * darker + shift;
+                picture.at(i, j) = PixelOfRgb({g, g, g});
             }
         }
     }
@@ -379,15 +383,15 @@ private:
 };
 
 // Pure iron at four times the steels' magnification: a few dozen large grains.
-TPixels Ferrite() {
+TPixels Ferrite(int scale) {
     constexpr int Height = 277;
     const TLayout layout{.FerriteSpacing = 62, .BoundaryWidth = 1.6, .Waviness = 4};
-    return TSpecimen(0x4665727269744665ull, Height, layout, 0).Paint();
+    return TSpecimen(0x4665727269744665ull, Height, layout, 0).Paint(scale);
 }
 
 // The steels all at one magnification, so their grains are the same size; each picture is a
 // specimen of its own.
-TPixels Steel(int tenths, int height) {
+TPixels Steel(int tenths, int height, int scale) {
     const double carbon = tenths / 10.0;
     const double pearlite =
         std::clamp((carbon - FerriteCarbon) / (EutectoidCarbon - FerriteCarbon), 0.0, 1.0);
@@ -398,12 +402,12 @@ TPixels Steel(int tenths, int height) {
                          .Waviness = 1.5};
     return TSpecimen(0x5374616869433030ull + static_cast<std::uint64_t>(tenths), height, layout,
                      pearlite)
-        .Paint();
+        .Paint(scale);
 }
 
 template <int Tenths, int Height>
-TPixels SteelPicture() {
-    return Steel(Tenths, Height);
+TPixels SteelPicture(int scale) {
+    return Steel(Tenths, Height, scale);
 }
 
 constexpr int Quality = 88;

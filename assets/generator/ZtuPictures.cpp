@@ -44,14 +44,17 @@ struct TNeedle {
 // The plates of each former austenite grain lie along three directions of its lattice, so
 // neighbouring grains show different patterns; the first plates are long and span the grain, the
 // later ones are shorter and fill the gaps between them.
-TPixels Martensite() {
+TPixels Martensite(int scale) {
     TRandom random(0x4D617274656E7369ull);
     TNucleation grains;
     grains.Count = 40;
     grains.MinDistance = 34;
     grains.Margin = 20;
     grains.Roughness = 0.08;
-    const TGrainMap austenite(Width, Height, Nucleate(random, Width, Height, grains));
+    // The needles are placed on the map at the picture's own size, and painted on the grid of
+    // the scale.
+    const TGrainMap ownAustenite(Width, Height, Nucleate(random, Width, Height, grains));
+    const TGrainMap austenite = Rescaled(ownAustenite, scale);
     std::vector<double> baseAngle;
     for (std::size_t g = 0; g < austenite.Grains().size(); ++g) {
         baseAngle.push_back(random.Uniform(0, std::numbers::pi));
@@ -61,7 +64,7 @@ TPixels Martensite() {
     constexpr int NeedleCount = 420;
     for (int i = 0; i < NeedleCount; ++i) {
         const TPoint centre{random.Uniform(0, Width), random.Uniform(0, Height)};
-        const int g = austenite.Owner(static_cast<int>(centre.X), static_cast<int>(centre.Y));
+        const int g = ownAustenite.Owner(static_cast<int>(centre.X), static_cast<int>(centre.Y));
         if (g == TGrainMap::NoGrain) {
             continue;
         }
@@ -79,9 +82,9 @@ TPixels Martensite() {
     constexpr TRgb Matrix{214, 196, 164};
     constexpr TRgb Plate{74, 56, 44};
     constexpr TRgb PriorBoundary{150, 130, 104};
-    return PaintSupersampled(Width, Height, Samples, [&](double x, double y) {
-        const int i = static_cast<int>(x);
-        const int j = static_cast<int>(y);
+    return PaintSupersampled(Width, Height, scale, Samples, [&](double x, double y) {
+        const int i = static_cast<int>(x * scale);
+        const int j = static_cast<int>(y * scale);
         const int g = austenite.Owner(i, j);
         for (std::size_t n = 0; n < needles.size(); ++n) {
             // A plate stops at the boundary of the grain it grew in.
@@ -95,7 +98,7 @@ TPixels Martensite() {
 
 // About 45 % ferrite for a steel with 0.45 % carbon: polygonal grains, each either ferrite or
 // a pearlite colony whose lamellae run in a direction of its own.
-TPixels Normalised() {
+TPixels Normalised(int scale) {
     TRandom random(0x4E6F726D616C6973ull);
     TNucleation grains;
     grains.Count = 120;
@@ -103,7 +106,7 @@ TPixels Normalised() {
     grains.Margin = 10;
     grains.SpeedSpread = 0.15;
     grains.Roughness = 0.1;
-    const TGrainMap map(Width, Height, Nucleate(random, Width, Height, grains));
+    const TGrainMap map(Width, Height, Nucleate(random, Width, Height, grains), scale);
     constexpr double PearliteShare = 0.55;
     std::vector<bool> pearlite;
     std::vector<TLamellae> lamellae;
@@ -115,9 +118,9 @@ TPixels Normalised() {
     constexpr TRgb Seam{120, 110, 98};
     constexpr TRgb LamellaLight{150, 136, 118};
     constexpr TRgb Cementite{46, 36, 32};
-    return PaintSupersampled(Width, Height, Samples, [&](double x, double y) {
-        const int i = static_cast<int>(x);
-        const int j = static_cast<int>(y);
+    return PaintSupersampled(Width, Height, scale, Samples, [&](double x, double y) {
+        const int i = static_cast<int>(x * scale);
+        const int j = static_cast<int>(y * scale);
         const int g = map.Owner(i, j);
         if (map.IsBoundary(i, j) || g == TGrainMap::NoGrain) {
             return Seam;
