@@ -441,6 +441,11 @@ std::vector<double> DistanceToMask(int width, int height, const std::vector<std:
             columns[y * w + x] = envelope[y];
         }
     }
+    // The picture at its own size measures from the centre of the nearest mask pixel, half a
+    // pixel inside the mask's edge; the finer grid's mask pixels are smaller, so a pixel outside
+    // the mask lies that much farther from the same point. Without the difference a phase held up
+    // by the distance would spread faster on the finer grid.
+    const double edgeToCentre = (scale - 1) / (2.0 * scale);
     std::vector<double> distance;
     distance.reserve(w * h);
     line.resize(w);
@@ -448,8 +453,13 @@ std::vector<double> DistanceToMask(int width, int height, const std::vector<std:
         std::copy_n(columns.begin() + static_cast<std::ptrdiff_t>(y * w), w, line.begin());
         LowerEnvelope(line, envelope);
         for (const TSquared d : envelope) {
-            distance.push_back(d == Unreached ? std::numeric_limits<double>::infinity()
-                                              : std::sqrt(static_cast<double>(d)) / scale);
+            if (d == Unreached) {
+                distance.push_back(std::numeric_limits<double>::infinity());
+            } else if (d == 0) {
+                distance.push_back(0);
+            } else {
+                distance.push_back(std::sqrt(static_cast<double>(d)) / scale + edgeToCentre);
+            }
         }
     }
     return distance;

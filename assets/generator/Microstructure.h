@@ -241,8 +241,10 @@ void PaintBoundaries(TPixels& pixels, const TGrainMap& map, std::uint32_t colour
 void PaintBoundaries(TPixels& pixels, const TGrainMap& map, double time, std::uint32_t colour);
 
 // For every pixel (row by row) of a width x height grid the distance from its centre to the
-// centre of the nearest pixel of the mask (non-zero), in pixels of the picture (the grid's pixels
-// divided by its scale); infinity when the mask is empty.
+// centre of the nearest pixel of the mask (non-zero), in pixels of the picture; infinity when the
+// mask is empty. On a grid at a larger scale the distance is to where the centre of that mask
+// pixel's pixel of the picture would be, half a pixel of the picture inside the mask, so that a
+// phase held up by the distance spreads as on the picture at its own size.
 std::vector<double> DistanceToMask(int width, int height, const std::vector<std::uint8_t>& mask,
                                    int scale = 1);
 // The same for the boundary pixels of the map.
