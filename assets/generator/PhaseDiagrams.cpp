@@ -382,6 +382,7 @@ TFrames Typ3L4(int scale) {
     for (double& d : delay) {
         d *= IntoGrains;
     }
+    // Their nuclei lie on the boundaries of the grains at the frame's own size, at every scale.
     const TGrainMap segregates(Side80, Side80,
                                NucleateOnBoundaries(random, Rescaled(beta, 1), onBoundaries),
                                std::move(delay), scale);
@@ -414,6 +415,8 @@ TFrames Typ4L1(int scale) {
     const TPixels reacted = reactedOn(map);
     frames.push_back(reacted);
     const TMask cores = PixelsOf(reacted, PhaseAlpha);
+    // Which nuclei lie in the cores is decided on the frame at its own size, so that every scale
+    // gets the same specks.
     const TMask ownCores = scale == 1 ? cores : PixelsOf(reactedOn(Rescaled(map, 1)), PhaseAlpha);
     const TGrainMap specks(Side80, Side80,
                            NucleateInside(random, Side80, Side80, Segregates(40), ownCores), scale);
@@ -455,6 +458,7 @@ TFrames Typ4L2(int scale) {
     PaintBoundaries(grains, map, PhaseAlpha);
     frames.push_back(grains);
     const TMask interiors = GrainInteriors(map);
+    // As for the specks of alloy 1: the dots' nuclei are chosen at the frame's own size.
     const TMask ownInteriors = scale == 1 ? interiors : GrainInteriors(Rescaled(map, 1));
     const TGrainMap dots(Side80, Side80,
                          NucleateInside(random, Side80, Side80, Segregates(90), ownInteriors),
