@@ -165,7 +165,7 @@ TCoolingScreen::TCoolingScreen(const CoolingScreenData& data, CoolingVariables& 
     // Holds the 317 × 209 micrograph of ferrite and pearlite; it has no size and never shows.
     Image1 = Add<TImage>();
     Image1->Name = "Image1";
-    Image1->LoadJpeg(Assets::CoolingMicrograph());
+    Image1->LoadJpeg(Assets::CoolingMicrograph(), Assets::CoolingMicrograph(2));
     ImageSA1 = Add<TImage>();
     ImageSA1->Name = "ImageSA1";
     ImageSA2 = Add<TImage>();
@@ -227,7 +227,7 @@ TPanel* TCoolingScreen::AddSpeedPanel(const char* name, const char* caption) {
 
 TImageList* TCoolingScreen::AddStrip(const char* asset) {
     return new TImageList(this, StripFrameSize, StripFrameSize,
-                          [asset] { return Assets::Strip(asset); });
+                          [asset](int scale) { return Assets::Strip(asset, scale); });
 }
 
 void TCoolingScreen::FormCreate() {

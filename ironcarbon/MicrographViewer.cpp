@@ -31,7 +31,8 @@ TMicrographViewer::TMicrographViewer(const MicrographData& data)
     ImageBild->Name = "ImageBild";
     ImageBild->SetAlign(alTop);
     // Decoded only while the viewer is on the screen.
-    ImageBild->LoadJpeg(Assets::SeriesMicrograph(data.Picture));
+    ImageBild->LoadJpeg(Assets::SeriesMicrograph(data.Picture),
+                        Assets::SeriesMicrograph(data.Picture, 2));
     PaintBoxBildFe = Add<TPaintBox>();
     PaintBoxBildFe->Name = "PaintBoxBildFe";
     PaintBoxBildFe->SetAlign(alBottom);

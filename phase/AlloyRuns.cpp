@@ -75,8 +75,8 @@ void TAlloyRunsForm::AddFrameControls() {
 
 TImageList* TAlloyRunsForm::AddStrip(const char* asset) {
     constexpr int FrameSide = 80;
-    auto* strip =
-        new TImageList(this, FrameSide, FrameSide, [asset] { return Assets::Strip(asset); });
+    auto* strip = new TImageList(this, FrameSide, FrameSide,
+                                 [asset](int scale) { return Assets::Strip(asset, scale); });
     strips_.push_back(strip);
     return strip;
 }

@@ -189,8 +189,9 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
 
     TimerHaupt = new TTimer(this, 100, false);
     TimerHaupt->OnTimer = [this] { TimerHauptTimer(); };
-    ImageListMkBildung = new TImageList(this, FrameSide, FrameSide,
-                                        [] { return Assets::Strip("ZuTyp1.MkBildung"); });
+    ImageListMkBildung = new TImageList(this, FrameSide, FrameSide, [](int scale) {
+        return Assets::Strip("ZuTyp1.MkBildung", scale);
+    });
 
     Ende = MainMenu.Add("Ende", "&Ende", [this] { EndeClick(); });
     StartStop = MainMenu.Add("StartStop", "&Start/Stop", [this] { StartStopClick(); });

@@ -3,6 +3,7 @@
 #include "platform/Controls.h"
 #include "platform/detail/QtBridge.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -17,8 +18,10 @@ namespace {
 constexpr int DotOn = 3, DotOff = 3;
 constexpr int DashOn = 18, DashOff = 6;
 
-// A painter on the canvas's surface, translated to the control's origin and clipped. It shows
-// what it drew when it goes.
+// A painter on the canvas's surface in device pixels, clipped to the control's bounds (and to
+// the region being repainted, in the control's own paint). Coordinates are mapped from the
+// control's logical ones by Map; at a ratio of 1 the mapping is the identity. It shows what it
+// drew when it goes.
 class SurfacePainter {
 public:
     explicit SurfacePainter(TCanvasHost& host) : target_(host.CanvasTarget()) {
@@ -27,9 +30,10 @@ public:
         clip_ = detail::ClipOf(target_);
         if (clip_.isEmpty())
             return;
-        painter_.emplace(&target_.Surface->Impl().image);
-        painter_->setClipRegion(clip_);
-        painter_->translate(target_.Bounds.Left, target_.Bounds.Top);
+        detail::ContainerImpl& impl = target_.Surface->Impl();
+        device_ = impl.device;
+        painter_.emplace(&impl.image);
+        painter_->setClipRegion(device_.Region(clip_));
         painter_->setRenderHint(QPainter::Antialiasing, false);
     }
     ~SurfacePainter() {
@@ -45,9 +49,23 @@ public:
     QPainter& operator*() { return *painter_; }
     QPainter* operator->() { return &*painter_; }
 
+    // A point of the control: where its logical pixel starts on the device, and its middle.
+    QPoint Corner(int x, int y) const {
+        return device_.Point(target_.Bounds.Left + x, target_.Bounds.Top + y);
+    }
+    QPoint Centre(int x, int y) const {
+        return device_.CentrePoint(target_.Bounds.Left + x, target_.Bounds.Top + y);
+    }
+    // The device pixels of the control's logical pixels [x1, x2) x [y1, y2).
+    QRect Span(int x1, int y1, int x2, int y2) const {
+        return QRect(Corner(x1, y1), Corner(x2, y2) - QPoint(1, 1));
+    }
+    const detail::DeviceMap& Device() const { return device_; }
+
 private:
     TCanvasHost::Target target_;
     QRegion clip_;
+    detail::DeviceMap device_;
     std::optional<QPainter> painter_;
 };
 
@@ -56,21 +74,24 @@ void SetMode(QPainter& p, TPenMode mode) {
                                           : QPainter::CompositionMode_SourceOver);
 }
 
-// A pen wider than one pixel always draws solid, with round ends and joins.
-QPen OutlinePen(const TPen& pen, bool fillGaps) {
+// The toolkit's pen for outlines and thick lines at the surface's device size. A pen wider than
+// one pixel always draws solid, with round ends and joins. Dash lengths are in logical pixels,
+// the toolkit's in pen widths.
+QPen OutlinePen(const TPen& pen, const detail::DeviceMap& device) {
     QPen q(detail::ToQColor(pen.Color));
-    q.setWidth(std::max(1, pen.Width));
+    const int width = device.Pen(std::max(1, pen.Width));
+    q.setWidth(width);
     if (pen.Width > 1) {
         q.setCapStyle(Qt::RoundCap);
         q.setJoinStyle(Qt::RoundJoin);
     } else if (pen.Style != psSolid) {
-        q.setDashPattern(pen.Style == psDot ? QList<qreal>{DotOn, DotOff}
-                                            : QList<qreal>{DashOn, DashOff});
+        const qreal unit = device.Ratio / width;
+        q.setDashPattern(pen.Style == psDot ? QList<qreal>{DotOn * unit, DotOff * unit}
+                                            : QList<qreal>{DashOn * unit, DashOff * unit});
         q.setCapStyle(Qt::FlatCap);
     } else {
         q.setCapStyle(Qt::SquareCap);
     }
-    (void)fillGaps;
     return q;
 }
 
@@ -86,14 +107,14 @@ void SetBrushAndGaps(QPainter& p, const TBrush& brush) {
 }
 
 // The pixels of a one-pixel line from a to b without b, in drawing order.
-std::vector<QPoint> LinePixels(TPoint a, TPoint b) {
+std::vector<QPoint> LinePixels(QPoint a, QPoint b) {
     std::vector<QPoint> points;
-    int dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
-    int sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
+    int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+    int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
     int err = dx + dy;
-    int x = a.X, y = a.Y;
+    int x = a.x(), y = a.y();
     points.reserve(static_cast<std::size_t>(std::max(dx, -dy)));
-    while (x != b.X || y != b.Y) {
+    while (x != b.x() || y != b.y()) {
         points.emplace_back(x, y);
         int e2 = 2 * err;
         if (e2 >= dy) {
@@ -106,6 +127,23 @@ std::vector<QPoint> LinePixels(TPoint a, TPoint b) {
         }
     }
     return points;
+}
+
+// A thin line on the device: each pixel of the device line grows into a run of the pen's device
+// width across the line's main direction, so that the line is as wide at every slope and its
+// runs fill exactly the logical pixels' spans of a straight line.
+void DrawThinLine(QPainter& p, const std::vector<QPoint>& pixels, bool mostlyHorizontal,
+                  int width) {
+    if (width == 1) {
+        p.drawPoints(pixels.data(), static_cast<int>(pixels.size()));
+        return;
+    }
+    const QPoint across = mostlyHorizontal ? QPoint(0, width - 1) : QPoint(width - 1, 0);
+    std::vector<QLine> runs;
+    runs.reserve(pixels.size());
+    for (const QPoint& pt : pixels)
+        runs.emplace_back(pt, pt + across);
+    p.drawLines(runs.data(), static_cast<int>(runs.size()));
 }
 
 } // namespace
@@ -122,29 +160,35 @@ void TCanvas::LineTo(int x, int y) {
         return;
     SetMode(*p, Pen.Mode);
     if (Pen.Width > 1) {
-        p->setPen(OutlinePen(Pen, false));
+        p->setPen(OutlinePen(Pen, p.Device()));
         if (from == PenPos)
-            p->drawPoint(x, y);
+            p->drawPoint(p.Centre(x, y));
         else
-            p->drawLine(from.X, from.Y, x, y);
+            p->drawLine(p.Centre(from.X, from.Y), p.Centre(x, y));
         return;
     }
-    std::vector<QPoint> pixels = LinePixels(from, PenPos);
+    const QPoint a = p.Corner(from.X, from.Y), b = p.Corner(x, y);
+    const bool mostlyHorizontal = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+    const int width = p.Device().Pen(1);
+    std::vector<QPoint> pixels = LinePixels(a, b);
     if (Pen.Style == psSolid) {
         p->setPen(QPen(detail::ToQColor(Pen.Color), 1));
-        p->drawPoints(pixels.data(), static_cast<int>(pixels.size()));
+        DrawThinLine(*p, pixels, mostlyHorizontal, width);
         return;
     }
+    // The dash pattern runs in logical pixels along the line's main direction.
     int on = Pen.Style == psDot ? DotOn : DashOn;
     int period = on + (Pen.Style == psDot ? DotOff : DashOff);
     std::vector<QPoint> marks, gaps;
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        (static_cast<int>(i % period) < on ? marks : gaps).push_back(pixels[i]);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const int logical = static_cast<int>(static_cast<double>(i) / p.Device().Ratio);
+        (logical % period < on ? marks : gaps).push_back(pixels[i]);
+    }
     p->setPen(QPen(detail::ToQColor(Pen.Color), 1));
-    p->drawPoints(marks.data(), static_cast<int>(marks.size()));
+    DrawThinLine(*p, marks, mostlyHorizontal, width);
     if (Brush.Style == bsSolid && !gaps.empty()) {
         p->setPen(QPen(detail::ToQColor(Brush.Color), 1));
-        p->drawPoints(gaps.data(), static_cast<int>(gaps.size()));
+        DrawThinLine(*p, gaps, mostlyHorizontal, width);
     }
 }
 
@@ -162,6 +206,28 @@ std::optional<QRect> OutlineRect(int x1, int y1, int x2, int y2) {
 }
 } // namespace
 
+namespace {
+// The outline of a rectangle's device span with a thin solid pen wider than one device pixel:
+// four strips of the pen's width inside the span that never overlap, so that not-xor drawing
+// inverts each pixel once.
+void FillOutline(QPainter& p, const QRect& span, int width, const QColor& color) {
+    const int top = span.top(), bottom = span.bottom() + 1;
+    const int left = span.left(), right = span.right() + 1;
+    const int topEnd = std::min(bottom, top + width);
+    const int bottomStart = std::max(topEnd, bottom - width);
+    p.fillRect(QRect(left, top, right - left, topEnd - top), color);
+    if (bottomStart < bottom)
+        p.fillRect(QRect(left, bottomStart, right - left, bottom - bottomStart), color);
+    const int leftEnd = std::min(right, left + width);
+    const int rightStart = std::max(leftEnd, right - width);
+    if (bottomStart > topEnd) {
+        p.fillRect(QRect(left, topEnd, leftEnd - left, bottomStart - topEnd), color);
+        if (rightStart < right)
+            p.fillRect(QRect(rightStart, topEnd, right - rightStart, bottomStart - topEnd), color);
+    }
+}
+} // namespace
+
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     auto r = OutlineRect(x1, y1, x2, y2);
     if (!r)
@@ -171,15 +237,23 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         return;
     SetMode(*p, Pen.Mode);
     SetBrushAndGaps(*p, Brush);
+    const QRect span = p.Span(r->left(), r->top(), r->right() + 1, r->bottom() + 1);
     if (Brush.Style == bsSolid)
-        p->fillRect(*r, detail::ToQColor(Brush.Color));
+        p->fillRect(span, detail::ToQColor(Brush.Color));
     p->setBrush(Qt::NoBrush);
-    p->setPen(OutlinePen(Pen, Brush.Style == bsSolid));
+    const int thin = p.Device().Pen(1);
+    if (Pen.Width <= 1 && Pen.Style == psSolid && thin > 1) {
+        FillOutline(*p, span, thin, detail::ToQColor(Pen.Color));
+        return;
+    }
+    p->setPen(OutlinePen(Pen, p.Device()));
+    const QPoint first = p.Centre(r->left(), r->top());
+    const QPoint last = p.Centre(r->right(), r->bottom());
     // A one-pixel-high or -wide rectangle is a line; the outline call would double it.
     if (r->width() == 1 || r->height() == 1)
-        p->drawLine(r->topLeft(), r->bottomRight());
+        p->drawLine(first, last);
     else
-        p->drawRect(QRect(r->topLeft(), QSize(r->width() - 1, r->height() - 1)));
+        p->drawRect(QRect(first, QSize(last.x() - first.x(), last.y() - first.y())));
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -191,8 +265,12 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
         return;
     SetMode(*p, Pen.Mode);
     SetBrushAndGaps(*p, Brush);
-    p->setPen(OutlinePen(Pen, Brush.Style == bsSolid));
-    p->drawEllipse(QRect(r->topLeft(), QSize(r->width() - 1, r->height() - 1)));
+    p->setPen(OutlinePen(Pen, p.Device()));
+    // The outline is centred on the rectangle's edge; a thin pen that is wider than a device
+    // pixel moves inwards by its extra width, so the ellipse keeps to its rectangle.
+    const int inset = (p.Device().Pen(1) - 1) / 2;
+    const QRect span = p.Span(r->left(), r->top(), r->right() + 1, r->bottom() + 1);
+    p->drawEllipse(span.adjusted(inset, inset, -1 - inset, -1 - inset));
 }
 
 void TCanvas::Polygon(std::span<const TPoint> points) {
@@ -203,14 +281,33 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
         return;
     SetMode(*p, Pen.Mode);
     SetBrushAndGaps(*p, Brush);
-    p->setPen(OutlinePen(Pen, Brush.Style == bsSolid));
+    p->setPen(OutlinePen(Pen, p.Device()));
     QPolygon polygon;
     for (const TPoint& pt : points)
-        polygon << QPoint(pt.X, pt.Y);
+        polygon << p.Centre(pt.X, pt.Y);
     p->drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 namespace {
+// A text in its cell's device span, in the font at its device size. Hinting at the device size
+// may make the text a little wider than its logical width times the ratio; it is then narrowed
+// to the span, so that it fits the same cell as at a ratio of 1.
+void DrawDeviceText(QPainter& p, const QRect& span, const TFont& font, const std::string& text,
+                    double ratio) {
+    const QFont device = detail::ToDeviceFont(font, ratio);
+    const QString shown = detail::FaceText(font, text);
+    const QFontMetrics metrics(device);
+    const int ascent = std::min(metrics.ascent(), std::max(0, span.height() - metrics.descent()));
+    const int natural = metrics.horizontalAdvance(shown);
+    p.setFont(device);
+    p.setPen(detail::ToQColor(font.Color));
+    p.translate(span.left(), span.top() + ascent);
+    if (natural > span.width())
+        p.scale(static_cast<qreal>(span.width()) / natural, 1);
+    p.drawText(0, 0, shown);
+    p.resetTransform();
+}
+
 std::function<void(const TTextWritten&)>& TextWatcher() {
     static auto* watcher = new std::function<void(const TTextWritten&)>();
     return *watcher;
@@ -237,21 +334,25 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
                        bounds.Height(),
                        Brush.Style == bsSolid});
     }
+    const QRect span = p.Span(x, y, x + width, y + cell);
     if (Brush.Style == bsSolid)
-        p->fillRect(QRect(x, y, width, cell), detail::ToQColor(Brush.Color));
-    p->setFont(detail::ToQFont(Font));
-    p->setPen(detail::ToQColor(Font.Color));
-    p->drawText(x, y + detail::FontAscent(Font), detail::FaceText(Font, text));
+        p->fillRect(span, detail::ToQColor(Brush.Color));
+    DrawDeviceText(*p, span, Font, text, p.Device().Ratio);
 }
 
 void TCanvas::Draw(int x, int y, const TPixels& picture) {
-    if (picture.Width <= 0 || picture.Height <= 0)
+    StretchDraw({x, y, x + picture.Width, y + picture.Height}, picture);
+}
+
+void TCanvas::StretchDraw(const TRect& r, const TPixels& picture) {
+    if (picture.Width <= 0 || picture.Height <= 0 || r.Width() <= 0 || r.Height() <= 0)
         return;
     SurfacePainter p(host_);
     if (!p.Active())
         return;
+    const QRect span = p.Span(r.Left, r.Top, r.Right, r.Bottom);
     p->setCompositionMode(QPainter::CompositionMode_Source);
-    p->drawImage(x, y, detail::ToQImage(picture));
+    p->drawImage(span.topLeft(), detail::AtDeviceSize(detail::ToQImage(picture), span.size()));
 }
 
 int TCanvas::TextWidth(const std::string& text) const {

@@ -103,6 +103,9 @@ public:
     void TextOut(int x, int y, const std::string& text);
     // A picture drawn unscaled with its top-left corner at (x, y), every pixel opaque.
     void Draw(int x, int y, const TPixels& picture);
+    // A picture drawn to fill the rectangle: the pictures painted at twice their size fill the
+    // rectangle of their size at a scale of 1, at every scale of the desktop.
+    void StretchDraw(const TRect& r, const TPixels& picture);
 
     // Width and cell height of a text in the current font.
     int TextWidth(const std::string& text) const;

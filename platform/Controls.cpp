@@ -179,25 +179,88 @@ void TPaintBox::Paint() {
 }
 
 namespace detail {
+
+int DeviceMap::At(int logical) const {
+    if (Ratio == 1.0)
+        return logical;
+    return static_cast<int>(std::floor(logical * Ratio + 0.5));
+}
+
+int DeviceMap::Centre(int logical) const {
+    const int first = At(logical);
+    return first + (At(logical + 1) - first - 1) / 2;
+}
+
+int DeviceMap::Pen(int logicalWidth) const {
+    return std::max(1, At(logicalWidth));
+}
+
+QRect DeviceMap::Rect(const QRect& logical) const {
+    if (logical.isEmpty())
+        return QRect();
+    return QRect(Point(logical.left(), logical.top()),
+                 Point(logical.right() + 1, logical.bottom() + 1) - QPoint(1, 1));
+}
+
+QRegion DeviceMap::Region(const QRegion& logical) const {
+    if (Ratio == 1.0)
+        return logical;
+    QRegion out;
+    for (const QRect& r : logical)
+        out += Rect(r);
+    return out;
+}
+
+QRect DeviceMap::Logical(const QRect& device) const {
+    if (Ratio == 1.0 || device.isEmpty())
+        return device;
+    const auto down = [this](int v) { return static_cast<int>(std::floor(v / Ratio)); };
+    const auto up = [this](int v) { return static_cast<int>(std::ceil(v / Ratio)); };
+    return QRect(QPoint(down(device.left()), down(device.top())),
+                 QPoint(up(device.right() + 1) - 1, up(device.bottom() + 1) - 1));
+}
+
+QImage AtDeviceSize(const QImage& picture, QSize device) {
+    if (picture.size() == device || picture.isNull())
+        return picture;
+    return picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 // A picture's pixels while its window is on the screen. A JPEG picture is decoded again from the
-// program's own data when its window shows again; a picture given as pixels is kept.
+// program's own data when its window shows again; a picture given as pixels is kept. Surfaces
+// finer than the logical pixels take the picture painted at twice its size where there is one.
 struct ImageCache {
+    static constexpr int FineScale = 2;
     std::span<const std::uint8_t> jpeg;
+    std::span<const std::uint8_t> fineJpeg;
     QImage picture;
+    QImage fine;
     QImage scaled;
 
-    const QImage& Picture() {
+    bool UsesFine(double ratio) const { return ratio > 1.0 && !fineJpeg.empty(); }
+    const QImage& Source(double ratio) {
+        if (UsesFine(ratio)) {
+            if (fine.isNull())
+                fine = ToQImage(DecodeJpeg(fineJpeg)).copy();
+            return fine;
+        }
         if (picture.isNull() && !jpeg.empty())
             picture = ToQImage(DecodeJpeg(jpeg)).copy();
         return picture;
     }
-    const QImage& ScaledTo(QSize size) {
-        if (scaled.size() != size)
-            scaled = Picture().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // The picture's size in logical pixels.
+    QSize Size(double ratio) {
+        const QImage& source = Source(ratio);
+        return UsesFine(ratio) ? source.size() / FineScale : source.size();
+    }
+    const QImage& ScaledTo(QSize device, double ratio) {
+        if (scaled.size() != device)
+            scaled = AtDeviceSize(Source(ratio), device);
         return scaled;
     }
     void Release() {
         scaled = QImage();
+        fine = QImage();
         if (!jpeg.empty())
             picture = QImage();
     }
@@ -209,9 +272,10 @@ TImage::TImage(TContainer* parent)
 
 TImage::~TImage() = default;
 
-void TImage::LoadJpeg(std::span<const std::uint8_t> jpeg) {
+void TImage::LoadJpeg(std::span<const std::uint8_t> jpeg, std::span<const std::uint8_t> jpeg2x) {
     cache_ = std::make_unique<detail::ImageCache>();
     cache_->jpeg = jpeg;
+    cache_->fineJpeg = jpeg2x;
     LookChanged();
 }
 
@@ -229,21 +293,30 @@ bool TImage::HasPicture() const {
     return !cache_->jpeg.empty() || !cache_->picture.isNull();
 }
 
+double TImage::Ratio() const {
+    return Parent() && Parent()->HoldsSurface() ? Parent()->PixelRatio() : Screen.PixelRatio;
+}
+
 int TImage::PictureWidth() {
-    return cache_->Picture().width();
+    return cache_->Size(Ratio()).width();
 }
 
 int TImage::PictureHeight() {
-    return cache_->Picture().height();
+    return cache_->Size(Ratio()).height();
 }
 
 void TImage::Paint() {
-    const QImage& picture = cache_->Picture();
-    if (picture.isNull() || Width() <= 0 || Height() <= 0)
+    const double ratio = Ratio();
+    const QSize size = cache_->Size(ratio);
+    if (size.isEmpty() || Width() <= 0 || Height() <= 0)
         return;
-    QRect target = detail::ToQRect(BoundsRect());
-    const QImage& shown = Stretch ? cache_->ScaledTo(target.size()) : picture;
-    detail::DrawPicture(*Parent(), shown, target, false, detail::ClipOf(CanvasTarget()));
+    // Stretched, the picture fills the control; unscaled, it keeps its size from the control's
+    // corner and the control cuts it off.
+    const QRect target =
+        Stretch ? detail::ToQRect(BoundsRect()) : QRect(QPoint(Left(), Top()), size);
+    const QSize device = Parent()->Impl().device.Rect(target).size();
+    detail::DrawPicture(*Parent(), cache_->ScaledTo(device, ratio), target,
+                        detail::ClipOf(CanvasTarget()));
 }
 
 TLabel::TLabel(TContainer* parent) : TGraphicControl(parent) {}
@@ -386,20 +459,20 @@ void ContainerImpl::Blit(const QRect& area) {
 
 void ContainerImpl::PaintRegion(TContainer& container, const QRegion& wanted) {
     ContainerImpl& impl = container.Impl();
-    QRegion region = wanted & QRegion(impl.image.rect());
+    QRegion region = wanted & QRegion(impl.Area());
     if (region.isEmpty() || impl.painting)
         return;
     impl.painting = region;
     impl.touched = QRegion();
     {
         QPainter p(&impl.image);
-        p.setClipRegion(region);
+        p.setClipRegion(impl.device.Region(region));
         p.fillRect(impl.image.rect(), ToQColor(container.Color()));
     }
     container.PaintSurface();
     // The form's paint may draw through a control's canvas beyond the repainted region; the
     // controls lying there are painted again too, so that they stay above that drawing.
-    region += impl.touched & QRegion(impl.image.rect());
+    region += impl.touched & QRegion(impl.Area());
     impl.painting = region;
     for (const auto& child : container.Controls()) {
         auto* graphic = dynamic_cast<TGraphicControl*>(child.get());
@@ -418,9 +491,18 @@ SurfaceWidget::SurfaceWidget(TContainer& owner, QWidget* parent) : QWidget(paren
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    const ContainerImpl& impl = owner_.Impl();
     QPainter p(this);
-    for (const QRect& r : event->region())
-        p.drawImage(r, owner_.Impl().image, r);
+    if (impl.device.Ratio == 1.0) {
+        for (const QRect& r : event->region())
+            p.drawImage(r, impl.image, r);
+        return;
+    }
+    // The surface holds device pixels: drawn at the logical size they stand for, each lands on
+    // its own pixel of the window.
+    p.setClipRegion(event->region());
+    const QSizeF logical = QSizeF(impl.image.size()) / impl.device.Ratio;
+    p.drawImage(QRectF(QPointF(0, 0), logical), impl.image);
 }
 
 namespace {
@@ -453,24 +535,22 @@ QRegion ClipOf(const TCanvasHost::Target& target) {
     if (!target.Surface)
         return QRegion();
     ContainerImpl& impl = target.Surface->Impl();
-    QRegion clip = QRegion(ToQRect(target.Bounds)) & QRegion(impl.image.rect());
+    QRegion clip = QRegion(ToQRect(target.Bounds)) & QRegion(impl.Area());
     if (target.InOwnPaint && impl.painting)
         clip &= *impl.painting;
     return clip;
 }
 
-void DrawPicture(TContainer& surface, const QImage& picture, const QRect& target, bool stretch,
+void DrawPicture(TContainer& surface, const QImage& picture, const QRect& target,
                  const QRegion& clip) {
-    if (clip.isEmpty())
+    if (clip.isEmpty() || target.isEmpty())
         return;
     ContainerImpl& impl = surface.Impl();
+    const QRect device = impl.device.Rect(target);
     {
         QPainter p(&impl.image);
-        p.setClipRegion(clip);
-        if (stretch)
-            p.drawImage(target, picture);
-        else
-            p.drawImage(target.topLeft(), picture);
+        p.setClipRegion(impl.device.Region(clip));
+        p.drawImage(device.topLeft(), AtDeviceSize(picture, device.size()));
     }
     impl.Blit(clip.boundingRect());
 }
@@ -510,7 +590,7 @@ void TContainer::InvalidateAll() {
 }
 
 void TContainer::InvalidateRect(const TRect& r) {
-    QRegion area = QRegion(detail::ToQRect(r)) & QRegion(impl_->image.rect());
+    QRegion area = QRegion(detail::ToQRect(r)) & QRegion(impl_->Area());
     if (area.isEmpty())
         return;
     impl_->pending += area;
@@ -521,7 +601,7 @@ void TContainer::Refresh() {
     impl_->pending = QRegion();
     if (!detail::Showing(*this))
         return;
-    detail::ContainerImpl::PaintRegion(*this, QRegion(impl_->image.rect()));
+    detail::ContainerImpl::PaintRegion(*this, QRegion(impl_->Area()));
     for (const auto& child : children_)
         if (auto* panel = dynamic_cast<TContainer*>(child.get()))
             panel->Refresh();
@@ -535,9 +615,19 @@ void TContainer::Update() {
 }
 
 TColor TContainer::PixelColor(int x, int y) const {
+    if (!impl_->Area().contains(x, y))
+        return -1;
+    return DevicePixelColor(impl_->device.At(x), impl_->device.At(y));
+}
+
+TColor TContainer::DevicePixelColor(int x, int y) const {
     if (!impl_->image.rect().contains(x, y))
         return -1;
     return ColorOfPixel(impl_->image.pixel(x, y));
+}
+
+double TContainer::PixelRatio() const {
+    return impl_->device.Ratio;
 }
 
 TPixels TContainer::Snapshot() const {
@@ -589,7 +679,11 @@ void TContainer::AttachSurface() {
     if (!detail::Showing(*this))
         return;
     if (impl_->image.isNull()) {
-        impl_->image = QImage(impl_->size, QImage::Format_RGB32);
+        // The ratio is taken when the pixels are made, so a surface is at one scale throughout.
+        impl_->device = detail::DeviceMap{Screen.PixelRatio};
+        const QSize device(impl_->device.At(impl_->size.width()),
+                           impl_->device.At(impl_->size.height()));
+        impl_->image = QImage(device, QImage::Format_RGB32);
         impl_->image.fill(detail::ToQColor(Color()));
     }
     for (const auto& child : children_)
@@ -686,23 +780,23 @@ void TPanel::SetCaption(const std::string& caption) {
 }
 
 void TPanel::PaintSurface() {
-    // The panel's edge and caption, drawn as the window system draws them.
-    QImage& image = Impl().image;
+    // The panel's edge and caption, drawn as the window system draws them, at the surface's
+    // device size: the edge one logical pixel wide.
+    detail::ContainerImpl& impl = Impl();
+    QImage& image = impl.image;
     QPainter p(&image);
-    p.setClipRegion(*Impl().painting);
+    p.setClipRegion(impl.device.Region(*impl.painting));
     if (BevelOuter != bvNone) {
         QColor light = BevelOuter == bvRaised ? Qt::white : QColor(128, 128, 128);
         QColor dark = BevelOuter == bvRaised ? QColor(128, 128, 128) : Qt::white;
-        int w = image.width(), h = image.height();
-        p.setPen(light);
-        p.drawLine(0, 0, w - 1, 0);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(dark);
-        p.drawLine(0, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 0, w - 1, h - 1);
+        const int w = image.width(), h = image.height(), edge = impl.device.Pen(1);
+        p.fillRect(0, 0, w, edge, light);
+        p.fillRect(0, 0, edge, h, light);
+        p.fillRect(0, h - edge, w, edge, dark);
+        p.fillRect(w - edge, 0, edge, h, dark);
     }
     if (!caption_.empty()) {
-        p.setFont(detail::ToQFont(Font()));
+        p.setFont(detail::ToDeviceFont(Font(), impl.device.Ratio));
         p.setPen(detail::ToQColor(Font().Color));
         p.drawText(image.rect(), Qt::AlignCenter, detail::Q(caption_));
     }

@@ -150,7 +150,9 @@ public:
     ~TImage() override;
     // The picture as a JPEG file in memory that lasts as long as the control (the pictures
     // embedded in the program do); it is decoded while the control is on the screen.
-    void LoadJpeg(std::span<const std::uint8_t> jpeg);
+    // A second JPEG of the picture painted at twice its size serves surfaces finer than the
+    // logical pixels.
+    void LoadJpeg(std::span<const std::uint8_t> jpeg, std::span<const std::uint8_t> jpeg2x = {});
     void SetPicture(TPixels pixels);
     bool HasPicture() const;
     int PictureWidth();
@@ -162,6 +164,7 @@ protected:
     void SurfaceReleased() override;
 
 private:
+    double Ratio() const;
     std::unique_ptr<detail::ImageCache> cache_;
 };
 
@@ -241,6 +244,9 @@ public:
 
     // The colour a pixel of the surface has now (client coordinates); -1 while it is not shown.
     TColor PixelColor(int x, int y) const;
+    // The same on the surface's device pixels, and how many of those a logical pixel measures.
+    TColor DevicePixelColor(int x, int y) const;
+    double PixelRatio() const;
     // The surface's current pixels, for the tests and benchmarks (none while it is not shown).
     TPixels Snapshot() const;
     // A surface holds pixels only while it is on the screen: a hidden window has nothing to draw

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QHash>
 
+#include <cmath>
 #include <map>
 #include <tuple>
 
@@ -123,6 +124,13 @@ QFont ToQFont(const TFont& font) {
     q.setStyleStrategy(QFont::NoAntialias);
     q.setHintingPreference(font.Bold && q.pixelSize() < BoldHintedFrom ? QFont::PreferNoHinting
                                                                        : QFont::PreferFullHinting);
+    return q;
+}
+
+QFont ToDeviceFont(const TFont& font, double ratio) {
+    QFont q = ToQFont(font);
+    if (ratio != 1.0)
+        q.setPixelSize(std::max(1, static_cast<int>(std::lround(q.pixelSize() * ratio))));
     return q;
 }
 

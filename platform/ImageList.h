@@ -1,7 +1,9 @@
 #pragma once
 // A frame strip: equal-sized opaque pictures drawn by index, counted from 0. A strip made from a
 // source (the program's embedded frames) decodes its frames when one is first needed and gives
-// them back while its window is hidden, so that a hidden screen holds no frames.
+// them back while its window is hidden, so that a hidden screen holds no frames. On a desktop
+// scaled above 1 it takes the frames painted at twice their size, which the source gives for a
+// scale of 2, and draws them at the frame's logical size.
 
 #include "platform/Canvas.h"
 #include "platform/Component.h"
@@ -12,7 +14,8 @@
 
 class TImageList : public TComponent {
 public:
-    using Source = std::function<std::vector<TPixels>()>;
+    // The frames painted at a scale (1 or 2): `scale` times the strip's width and height.
+    using Source = std::function<std::vector<TPixels>(int scale)>;
     TImageList(TForm* owner, int width, int height, Source source = {});
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -22,6 +25,7 @@ public:
     // Draws frame `index` with its top-left corner at (x, y). An index outside the strip draws
     // nothing: an animation that runs past its last frame must not read beyond the strip.
     void Draw(TCanvas& canvas, int x, int y, int index) const;
+    // A frame as stored: at the strip's size, or twice it on a scaled desktop.
     const TPixels& Frame(int index) const;
     // Whether the frames of a strip with a source are in memory now.
     bool Decoded() const { return loaded_; }

@@ -10,6 +10,10 @@ struct TScreen {
     // The cursor shown over every window of the program; crDefault lets each control's own
     // cursor show.
     TCursor Cursor = crDefault;
+    // Device pixels per logical pixel: the desktop's scale (1.25, 1.5, 2 …), taken once at
+    // start-up. Every coordinate of the program stays logical; the drawing surfaces hold device
+    // pixels and draw there with this scale applied.
+    double PixelRatio = 1.0;
 };
 
 extern TScreen Screen;

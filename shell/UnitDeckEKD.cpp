@@ -78,7 +78,7 @@ TFormHaupt::TFormHaupt() : TForm(120, 16) {
     Image1->Name = "Image1";
     Image1->SetAlign(alClient);
     Image1->Stretch = true;
-    Image1->LoadJpeg(Assets::CoverPicture());
+    Image1->LoadJpeg(Assets::CoverPicture(), Assets::CoverPicture(2));
 
     StatusBar1 = Add<TStatusBar>();
     StatusBar1->Name = "StatusBar1";

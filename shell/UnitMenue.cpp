@@ -166,7 +166,7 @@ TFormMenue::TFormMenue() : TForm(96, 24) {
     ImageHinter->Name = "ImageHinter";
     ImageHinter->SetAlign(alClient);
     ImageHinter->Stretch = true;
-    ImageHinter->LoadJpeg(Assets::MenuBackground());
+    ImageHinter->LoadJpeg(Assets::MenuBackground(), Assets::MenuBackground(2));
 
     PaintBoxHaupt = Add<TPaintBox>();
     PaintBoxHaupt->Name = "PaintBoxHaupt";

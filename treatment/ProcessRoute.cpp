@@ -110,8 +110,8 @@ TProcessRoute::TProcessRoute(const TData& data, TVariables& unit) : unit_(unit),
     StatusBarHint = ScreenFrame::AddHintBar(*this, data.Hint, HintFontHeight);
 
     const std::string strip = data.Strip;
-    ImageListGef =
-        new TImageList(this, FrameSide, FrameSide, [strip] { return Assets::Strip(strip); });
+    ImageListGef = new TImageList(this, FrameSide, FrameSide,
+                                  [strip](int scale) { return Assets::Strip(strip, scale); });
 }
 
 void TProcessRoute::AddEnde() {

@@ -51,16 +51,17 @@ TFormLMC45::TFormLMC45() : TForm(DesignPixelsPerInch, DesignTextHeight) {
     SetColor(clBlack);
     SetFont({"MS Sans Serif", FontHeight, clWindowText, false});
 
-    auto picture = [this](const char* name, std::span<const std::uint8_t> jpeg) {
+    auto picture = [this](const char* name, auto jpegAtScale) {
         auto* image = Add<TImage>();
         image->Name = name;
-        image->LoadJpeg(jpeg);
+        image->LoadJpeg(jpegAtScale(1), jpegAtScale(2));
         image->Hide();
         return image;
     };
-    ImageHart = picture("ImageHart", Assets::C45Hardened());
-    ImageNormal = picture("ImageNormal", Assets::C45Normalised());
-    ImageVerg = picture("ImageVerg", Assets::C45QuenchedAndTempered());
+    ImageHart = picture("ImageHart", [](int scale) { return Assets::C45Hardened(scale); });
+    ImageNormal = picture("ImageNormal", [](int scale) { return Assets::C45Normalised(scale); });
+    ImageVerg =
+        picture("ImageVerg", [](int scale) { return Assets::C45QuenchedAndTempered(scale); });
     PaintBox1000 = Add<TPaintBox>();
     PaintBox1000->Name = "PaintBox1000";
     PaintBox1000->OnPaint = [this] { PaintBox1000Paint(); };

@@ -43,9 +43,9 @@ TContinuousZtuScreen::TContinuousZtuScreen(const TData& data, Variables& unit)
       data_(data) {
     if (data.ManagesTexts) {
         ImageMart = AddPicture("ImageMart");
-        ImageMart->LoadJpeg(Assets::MartensiteMicrograph());
+        ImageMart->LoadJpeg(Assets::MartensiteMicrograph(), Assets::MartensiteMicrograph(2));
         ImageNorm = AddPicture("ImageNorm");
-        ImageNorm->LoadJpeg(Assets::NormalisedMicrograph());
+        ImageNorm->LoadJpeg(Assets::NormalisedMicrograph(), Assets::NormalisedMicrograph(2));
     }
 
     MemoT = Add<TMemo>();

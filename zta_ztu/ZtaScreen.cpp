@@ -14,8 +14,8 @@ constexpr int OverlayExtraWidth = 30;
 TZtaScreen::TZtaScreen(const TData& data, TZtaVariables& unit)
     : TZtuScreen({data.Caption, nullptr, 0, false, false}, unit), zta_(unit), ztaData_(data) {
     const char* strip = data.Strip;
-    ImageListGef =
-        new TImageList(this, FrameSide, FrameSide, [strip] { return Assets::Strip(strip); });
+    ImageListGef = new TImageList(this, FrameSide, FrameSide,
+                                  [strip](int scale) { return Assets::Strip(strip, scale); });
 
     Ende = MainMenu.Add("Ende", "&Ende", [this] { EndeClick(); });
     Text = MainMenu.Add(

@@ -30,9 +30,32 @@ inline std::string S(const QString& s) {
     return s.toUtf8().toStdString();
 }
 
+// The logical pixels of the program on the device pixels of a surface. A logical pixel x covers
+// the device pixels from At(x) up to At(x + 1), so that shapes side by side tile without gaps or
+// overlaps at any scale; a pen one logical pixel wide is Pen(1) device pixels wide everywhere, so
+// lines keep one width across a window. At a ratio of 1 every mapping is the identity.
+struct DeviceMap {
+    double Ratio = 1.0;
+
+    int At(int logical) const;
+    // The device pixel in the middle of a logical pixel's span: where thick pens are centred.
+    int Centre(int logical) const;
+    int Pen(int logicalWidth) const;
+    QPoint Point(int x, int y) const { return QPoint(At(x), At(y)); }
+    QPoint CentrePoint(int x, int y) const { return QPoint(Centre(x), Centre(y)); }
+    // The device pixels of a logical rectangle, and of a logical region.
+    QRect Rect(const QRect& logical) const;
+    QRegion Region(const QRegion& logical) const;
+    // The logical pixels that touch a device rectangle.
+    QRect Logical(const QRect& device) const;
+};
+
 // Fonts: the program's face names resolved to the embedded faces, heights in pixels.
 void RegisterEmbeddedFonts();
 QFont ToQFont(const TFont& font);
+// The same font at its device size on a surface of that ratio: the same face, hinted for its
+// pixel size there.
+QFont ToDeviceFont(const TFont& font, double ratio);
 // The text as the face shows it: the "Symbol" face turns Latin letters into Greek ones.
 QString FaceText(const TFont& font, const std::string& text);
 // Ascent and cell height of a font in pixels.
@@ -56,9 +79,11 @@ private:
 };
 
 struct ContainerImpl {
-    // The pixels, held only while the surface is on the screen; `size` is what they measure then.
+    // The pixels, held only while the surface is on the screen; `size` is what they measure then
+    // in logical pixels, `device` maps them onto the image's device pixels.
     QImage image;
     QSize size{1, 1};
+    DeviceMap device;
     SurfaceWidget* surface = nullptr;
     QRegion pending;
     bool scheduled = false;
@@ -71,6 +96,8 @@ struct ContainerImpl {
 
     // Shows what the canvases drew in this area.
     void Blit(const QRect& area);
+    // The surface's logical area; empty while it holds no pixels.
+    QRect Area() const { return image.isNull() ? QRect() : QRect(QPoint(0, 0), size); }
     // The paint cycle for a region of the surface.
     static void PaintRegion(TContainer& container, const QRegion& region);
 };
@@ -110,10 +137,14 @@ private:
 // Whether windows are really shown (false for the headless tests).
 bool WindowsOnDisplay();
 
-// Draws a picture into a surface, stretched to `target` or unscaled at its top-left corner,
-// clipped to `clip`.
-void DrawPicture(TContainer& surface, const QImage& picture, const QRect& target, bool stretch,
+// Draws a picture that fills the logical rectangle `target` of a surface, clipped to the logical
+// region `clip`. The picture is expected at the target's device size; one of another size is
+// scaled to it smoothly.
+void DrawPicture(TContainer& surface, const QImage& picture, const QRect& target,
                  const QRegion& clip);
+// A picture at the device size of a logical rectangle: itself when it has that size, else
+// smoothly scaled.
+QImage AtDeviceSize(const QImage& picture, QSize device);
 QImage ToQImage(const TPixels& pixels);
 // The clip of a canvas target in surface coordinates.
 QRegion ClipOf(const TCanvasHost::Target& target);
