@@ -2,9 +2,10 @@
 
 #include "app/Registry.h"
 #include "platform/Application.h"
+#include "shell/ScreenFrame.h"
 
 int main() {
-    Application.Initialize(TApplication::Mode::Program);
+    Application.Initialize(TApplication::Mode::Program, ScreenFrame::FitsScreen);
     CreateScreens();
     int status = Application.Run();
     DestroyScreens();

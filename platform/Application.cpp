@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
+#include "platform/ScaleFit.h"
 #include "platform/Screen.h"
 #include "platform/Timer.h"
 #include "platform/detail/QtBridge.h"
@@ -141,6 +142,48 @@ private:
     }
 };
 
+// The toolkit with the program's fonts. The program takes no arguments; the toolkit gets the
+// program name only.
+void CreateToolkit() {
+    static int argc = 1;
+    static char name[] = "waermebehandlung";
+    static char* argv[] = {name, nullptr};
+    qtApplication = new QApplication(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    detail::RegisterEmbeddedFonts();
+    QFont menuFont(QStringLiteral("Liberation Sans"));
+    menuFont.setPixelSize(13);
+    QApplication::setFont(menuFont);
+}
+
+// The desktop's scale as it is (1.25, 1.5, 1.75 …): the surfaces draw at device resolution, so a
+// fractional scale needs no rounding. Where it would put the windows beyond the screen's free
+// area, the toolkit starts again with the overall scale brought down to the largest that fits;
+// the toolkit reads its overall scale only when it starts.
+void StartWindowSystem(const LayoutFits& fits) {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    CreateToolkit();
+    if (!fits)
+        return;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const double desktop = primary->devicePixelRatio();
+    const QSize device = primary->availableGeometry().size() * desktop;
+    const double scale = FittingScale(desktop, device.width(), device.height(), fits);
+    if (scale >= desktop)
+        return;
+    bool given = false;
+    double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
+    if (!given || !(factor > 0))
+        factor = 1;
+    delete qtApplication;
+    qtApplication = nullptr;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * scale / desktop, 'g', 17));
+    CreateToolkit();
+}
+
 } // namespace
 
 namespace detail {
@@ -149,7 +192,7 @@ bool WindowsOnDisplay() {
 }
 } // namespace detail
 
-void TApplication::Initialize(Mode mode) {
+void TApplication::Initialize(Mode mode, const LayoutFits& fits) {
     mode_ = mode;
     terminated_ = false;
     if (!qtApplication) {
@@ -159,28 +202,15 @@ void TApplication::Initialize(Mode mode) {
         constexpr int LargeBlock = 256 * 1024;
         mallopt(M_MMAP_THRESHOLD, LargeBlock);
 #endif
-        // The program takes no arguments; the toolkit gets the program name only.
-        static int argc = 1;
-        static char name[] = "waermebehandlung";
-        static char* argv[] = {name, nullptr};
-        // Every coordinate of the diagrams is a pixel position, so a desktop that asks for a
-        // larger scale gets a whole multiple: each pixel of the program becomes a square block of
-        // screen pixels and lines stay sharp. A fractional scale (1.5 at 144 dpi) is rounded down.
-        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-            Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
-        qtApplication = new QApplication(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        detail::RegisterEmbeddedFonts();
-        QFont menuFont(QStringLiteral("Liberation Sans"));
-        menuFont.setPixelSize(13);
-        QApplication::setFont(menuFont);
+        StartWindowSystem(fits);
         qtApplication->installEventFilter(new InputFilter);
     }
     onDisplay = mode == Mode::Program;
     if (mode == Mode::Program) {
-        QRect size = QGuiApplication::primaryScreen()->geometry();
-        Screen.Width = size.width();
-        Screen.Height = size.height();
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        Screen.Width = primary->geometry().width();
+        Screen.Height = primary->geometry().height();
+        Screen.PixelRatio = primary->devicePixelRatio();
     } else {
         Clock::UseManualClock();
     }

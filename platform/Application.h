@@ -3,6 +3,7 @@
 // runs the event loop until the main window closes.
 
 #include "platform/Form.h"
+#include "platform/ScaleFit.h"
 
 #include <functional>
 #include <memory>
@@ -14,9 +15,10 @@ public:
         Program, // real windows, real clock, real dialogs
         Headless // manual clock, dialogs answered by the tests; windows are not put on a display
     };
-    // Starts the window system. The screen size is read from the primary display in the
-    // program; headless it stays as Screen holds it.
-    void Initialize(Mode mode);
+    // Starts the window system. The screen size and scale are read from the primary display in
+    // the program, the scale brought down where the windows laid out for the screen would not
+    // fit on it by `fits`; headless both stay as Screen holds them.
+    void Initialize(Mode mode, const LayoutFits& fits = {});
     bool Initialized() const;
     bool Headless() const { return mode_ == Mode::Headless; }
 

@@ -26,6 +26,13 @@ Layout StandardLayout(int screenWidth, int screenHeight, LayoutTest test) {
     return l;
 }
 
+bool FitsScreen(int screenWidth, int screenHeight) {
+    const Layout l = StandardLayout(screenWidth, screenHeight);
+    if (!l.Small)
+        return screenHeight >= l.Height;
+    return screenWidth >= DesignWidth && screenHeight >= DesignHeight;
+}
+
 Layout FixedLayout(int screenWidth, int screenHeight, int width, int height) {
     Layout l;
     l.Width = width;

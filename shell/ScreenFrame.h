@@ -50,6 +50,9 @@ struct Layout {
 // the 800 × 600 design to it, the large one is a centred 1024 × 768 window at factor 1.28.
 Layout StandardLayout(int screenWidth, int screenHeight,
                       LayoutTest test = LayoutTest::WidthBelow1024);
+// Whether every window lies wholly on a screen of W × H pixels: the large layout's window, or in
+// the small layout the fixed 800 × 600 windows that it shares the screen with.
+bool FitsScreen(int screenWidth, int screenHeight);
 // A window of fixed size, centred (integer halving rounds toward zero, so it may start off-screen).
 Layout FixedLayout(int screenWidth, int screenHeight, int width, int height);
 // A window that fills the screen.

@@ -1,6 +1,7 @@
 // The layout rule and its variants at the screen sizes learners use and at the odd ones.
 
 #include "Harness.h"
+#include "platform/ScaleFit.h"
 #include "shell/ScreenFrame.h"
 
 using namespace ScreenFrame;
@@ -132,3 +133,36 @@ TEST(FramePieces, TheHintBarSitsAtTheBottomWithItsFixedText) {
 }
 
 } // namespace
+
+// The scale the windows are shown at, for the desktops that learners and teachers use: the
+// desktop's own where the layout fits, else the largest 1/64 step below it that fits, never
+// below 1.
+TEST(LayoutRule, TheDesktopScaleComesDownOnlyAsFarAsTheWindowsNeed) {
+    struct Case {
+        double desktop;
+        int width, height;
+        double scale;
+    };
+    const Case cases[] = {
+        {1.0, 1024, 768, 1.0},
+        {1.5, 1920, 1080, 1.40625}, // 1365 × 768 logical: the large window fills the height
+        {1.25, 1920, 1080, 1.25},   // 1536 × 864: fits as it is
+        {1.75, 3840, 2160, 1.75},   // fractional scales pass unrounded
+        {1.25, 1366, 768, 1.0},     // 1092 × 614 would cut the large window
+        {2.0, 2560, 1440, 1.875},   // 1365 × 768
+        {2.0, 3840, 2160, 2.0},     // 1920 × 1080
+        {3.0, 3840, 2160, 2.8125},  // 1365 × 768
+        {2.0, 1600, 1200, 2.0},     // 800 × 600: the small layout fills the screen
+        {2.0, 640, 480, 1.0},       // too small at every scale: stays at 1
+        {0.5, 1024, 768, 1.0},      // a scale below 1 is not one a desktop offers
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.desktop);
+        EXPECT_DOUBLE_EQ(FittingScale(c.desktop, c.width, c.height, FitsScreen), c.scale);
+    }
+    // A projector of 1280 × 800 is filled by a scale of 800 / 768.
+    EXPECT_DOUBLE_EQ(FittingScale(800.0 / 768, 1280, 800, FitsScreen), 800.0 / 768);
+    EXPECT_FALSE(FitsScreen(1280, 720));
+    EXPECT_FALSE(FitsScreen(799, 600));
+    EXPECT_TRUE(FitsScreen(1024, 768));
+}
