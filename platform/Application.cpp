@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <malloc.h>
+#include <xcb/xcb.h>
 
 TApplication Application;
 TScreen Screen;
@@ -156,6 +157,26 @@ void CreateToolkit() {
     QApplication::setFont(menuFont);
 }
 
+// A connection of the program's own to the X server while the toolkit starts again: an X server
+// whose only client is this program (a bare one on a test machine, or one started for the
+// program alone) resets when its last client leaves, and would refuse the toolkit's new one.
+class DisplayHold {
+public:
+    DisplayHold() {
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            connection_ = xcb_connect(nullptr, nullptr);
+    }
+    ~DisplayHold() {
+        if (connection_)
+            xcb_disconnect(connection_);
+    }
+    DisplayHold(const DisplayHold&) = delete;
+    DisplayHold& operator=(const DisplayHold&) = delete;
+
+private:
+    xcb_connection_t* connection_ = nullptr;
+};
+
 // The desktop's scale as it is (1.25, 1.5, 1.75 …): the surfaces draw at device resolution, so a
 // fractional scale needs no rounding. Where it would put the windows beyond the screen's free
 // area, the toolkit starts again with the overall scale brought down to the largest that fits;
@@ -178,6 +199,7 @@ void StartWindowSystem(const LayoutFits& fits) {
     double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&given);
     if (!given || !(factor > 0))
         factor = 1;
+    DisplayHold hold;
     delete qtApplication;
     qtApplication = nullptr;
     qputenv("QT_SCALE_FACTOR", QByteArray::number(factor * scale / desktop, 'g', 17));

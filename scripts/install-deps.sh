@@ -5,6 +5,10 @@ set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev \
   fonts-liberation2 googletest libgtest-dev libbenchmark-dev ccache \
   xvfb xauth xdotool imagemagick clang-format dpkg-dev desktop-file-utils appstream"
+# The check on scaled desktops sets the desktop's dpi (xrdb) and measures screenshots (PIL).
+packages="$packages x11-xserver-utils python3-pil"
+# The program holds the X server with a connection of its own while the toolkit restarts.
+packages="$packages libxcb1-dev"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
