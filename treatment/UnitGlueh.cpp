@@ -226,8 +226,11 @@ constexpr int WeichWideWidth = 34;
 constexpr int WeichExplainAt = 268;
 constexpr TPoint WeichName{480, 283};
 
-// Coarse-grain annealing: a purple field in the austenite just above G–S.
+// Coarse-grain annealing: a purple field in the austenite just above G–S, outlined with the pen
+// width the diagram's paint leaves behind, as on a fresh screen; a band drawn before must not
+// widen its outline.
 constexpr TColor CoarseColor = 8388736;
+constexpr int CoarseOutlineWidth = BoundaryWidth;
 const std::vector<TPoint> CoarseField{{245, 206}, {330, 206}, {370, 214}, {375, 216}, {380, 219},
                                       {385, 225}, {387, 235}, {385, 241}, {380, 242}, {375, 241},
                                       {365, 238}, {355, 235}, {245, 205}};
@@ -476,6 +479,8 @@ void TFormGlueh::GrobkornClick() {
     TCanvas& c = PaintBoxHaupt->Canvas;
     c.Brush.Color = CoarseColor;
     c.Pen.Color = CoarseColor;
+    c.Pen.Width = CoarseOutlineWidth;
+    c.Pen.Style = psSolid;
     c.Polygon(CoarseField);
     c.Font.Height = NameFontHeight;
     c.Font.Color = clWhite;
@@ -484,10 +489,15 @@ void TFormGlueh::GrobkornClick() {
     Grobkorn->SetEnabled(false);
 }
 
+// The explanation goes below the ones before, and the text scrolls to its first line: after a
+// few processes it would lie below the box's edge, where a learner who does not scroll never
+// sees it.
 void TFormGlueh::Explain(int process) {
+    const int first = MemoErlaeuterung->LinesCount();
     MemoErlaeuterung->LinesAdd(ExplanationRule);
     for (const std::string& line : Explanations[static_cast<std::size_t>(process)])
         MemoErlaeuterung->LinesAdd(line);
+    MemoErlaeuterung->ScrollToLine(first);
 }
 
 // --- the bands ---------------------------------------------------------------------------------
