@@ -2,6 +2,7 @@
 
 #include "assets/Assets.h"
 #include "platform/Screen.h"
+#include "shell/ScaleLabel.h"
 #include "shell/ScreenFrame.h"
 
 namespace {
@@ -11,9 +12,6 @@ constexpr int DesignTextHeight = 16;
 constexpr int HintFontHeight = -17;
 constexpr const char* StripFace = "Ms Sans Serif";
 constexpr int StripFontHeight = 14;
-// The Symbol face shows the letter m as μ: micrometres in the gap of the scale label.
-constexpr const char* GreekFace = "Symbol";
-constexpr const char* Micro = "m";
 
 } // namespace
 
@@ -65,9 +63,7 @@ void TMicrographViewer::PaintBoxBildFePaint() {
     c.LineTo(BarRight, BarMiddle);
     c.MoveTo(BarRight, BarTop);
     c.LineTo(BarRight, BarBottom);
-    c.TextOut(ScaleX, TextY, data_.Scale);
-    c.Font.Name = GreekFace;
-    c.TextOut(MicroX, TextY, Micro);
+    ScaleLabel::Write(c, {ScaleX, TextY}, data_.Scale, TextY);
 }
 
 void TMicrographViewer::EndeClick() {

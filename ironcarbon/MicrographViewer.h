@@ -54,5 +54,4 @@ inline constexpr int BarTop = 4;
 inline constexpr int BarMiddle = 12;
 inline constexpr int BarBottom = 20;
 inline constexpr int ScaleX = 290;
-inline constexpr int MicroX = 315;
 } // namespace MicrographViewer

@@ -295,13 +295,22 @@ void TThermalAnalysisForm::StartFields() {
     TimerFest->SetEnabled(true);
 }
 
-void TThermalAnalysisForm::Vertical(int x, int top, int bottom) {
-    Line(Diagram(), x, top, x, bottom);
+void TThermalAnalysisForm::TimerLiquidusTimer() {
+    if (Stepping::Tick(Diagram(), data_.Liquidus, state_.KurvenTab))
+        TimerLiquidus->SetEnabled(false);
+}
+
+void TThermalAnalysisForm::TimerSchmelzeTimer() {
+    if (Stepping::Tick(Diagram(), data_.Melt, state_.KurvenTab))
+        TimerSchmelze->SetEnabled(false);
 }
 
 void TThermalAnalysisForm::TimerFestTimer() {
-    Diagram().Font.Name = "MS Sans Serif";
-    if (!FillSolid())
+    TCanvas& c = Diagram();
+    c.Font.Name = "MS Sans Serif";
+    const bool complete = Stepping::Tick(c, data_.Solid, state_.KurvenTab);
+    c.Brush.Color = clWhite;
+    if (!complete)
         return;
     DrawEndPicture();
     Ende->SetEnabled(true);

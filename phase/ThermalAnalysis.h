@@ -7,6 +7,7 @@
 // their own curves, lines, fills, end picture and text.
 
 #include "phase/SegmentChain.h"
+#include "phase/Stepping.h"
 #include "platform/Form.h"
 #include "platform/Timer.h"
 
@@ -70,8 +71,13 @@ struct Data {
     std::vector<Projection> Projections;
     // The line whose arrival ends the projection; the lines after it still run in that tick.
     std::size_t LastProjection;
-    // Where the pen is put for the fills.
+    // Where the pen is put for the fills, and the fills themselves on the positions of
+    // `KurvenTab`: the red band between the liquidus and the line below it, the melt above, the
+    // solid below. Their timers tick together.
     TPoint FieldStart;
+    Stepping::Run Liquidus;
+    Stepping::Run Melt;
+    Stepping::Run Solid;
     // The names of the phase fields in the end picture: black, then white, then Greek letters.
     std::vector<Label> BlackNames;
     std::vector<Label> WhiteNames;
@@ -115,16 +121,12 @@ public:
     void CurveTimer(int i);
     void TimerVerbindungTimer();
     // The three fields are filled by timers that tick together.
-    virtual void TimerLiquidusTimer() = 0;
-    virtual void TimerSchmelzeTimer() = 0;
+    void TimerLiquidusTimer();
+    void TimerSchmelzeTimer();
     void TimerFestTimer();
 
 protected:
     TCanvas& Diagram() { return PaintBoxHaupt->Canvas; }
-    // One step of the solid field; true on the step that completes it.
-    virtual bool FillSolid() = 0;
-    // A vertical from (x, top) to (x, bottom), the bottom pixel left out.
-    void Vertical(int x, int top, int bottom);
 
 private:
     void AddMenu();

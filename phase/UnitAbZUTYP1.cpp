@@ -11,6 +11,7 @@ namespace {
 using PhaseDiagram::Quad;
 using SegmentChain::Flat;
 using SegmentChain::Test;
+using Stepping::Mark;
 using ThermalAnalysis::After;
 using ThermalAnalysis::Until;
 
@@ -29,14 +30,17 @@ constexpr int SolidBottom = 349;
 constexpr int SolidusLift = 2;
 constexpr int MeltGap = 3;
 
+constexpr Quad LiquidusRow{0.00129L, 405, 97};
+constexpr Quad SolidusRow{-0.00131L, 790, 252};
+
 } // namespace
 
 long double Liquidus(int x) {
-    return Quad{0.00129L, 405, 97}(x);
+    return LiquidusRow(x);
 }
 
 long double Solidus(int x) {
-    return Quad{-0.00131L, 790, 252}(x);
+    return SolidusRow(x);
 }
 
 const ThermalAnalysis::Data Data{
@@ -101,6 +105,46 @@ const ThermalAnalysis::Data Data{
                     {750, 250}},
     .LastProjection = 0,
     .FieldStart = {450, 100},
+    // Each step of the band draws from wherever the last drawing on the surface ended, up to the
+    // liquidus and down to the solidus, so the band between the two fills with red. The melt and
+    // the solid take their row at the column before the step.
+    .Liquidus = {clRed,
+                 FillPenWidth,
+                 {{.Runs = {Test::AtMost, FieldRight},
+                   .Tested = LiquidusX,
+                   .Moved = LiquidusX,
+                   .Row = LiquidusRow},
+                  {.Runs = {Test::AtMost, FieldRight},
+                   .Tested = SolidusX,
+                   .Moved = SolidusX,
+                   .Row = SolidusRow,
+                   .Lift = -SolidusLift}},
+                 {Test::Above, FieldRight},
+                 LiquidusX},
+    .Melt = {MeltYellow,
+             FillPenWidth,
+             {{.Runs = {Test::AtMost, FieldRight},
+               .Tested = SchmelzeX,
+               .Moved = SchmelzeX,
+               .Row = LiquidusRow,
+               .RowBeforeMove = true,
+               .Draw = Mark::Vertical,
+               .Lift = -MeltGap,
+               .From = MeltTop}},
+             {Test::Above, FieldRight},
+             SchmelzeX},
+    .Solid = {SolidRed,
+              FillPenWidth,
+              {{.Runs = {Test::AtMost, FieldRight},
+                .Tested = FestX,
+                .Moved = FestX,
+                .Row = SolidusRow,
+                .RowBeforeMove = true,
+                .Draw = Mark::Vertical,
+                .Lift = -SolidusLift,
+                .From = SolidBottom}},
+              {Test::Above, FieldRight},
+              FestX},
     .BlackNames = {{570, 70, "Schmelze"}, {680, 180, "Liquiduslinie"}},
     .WhiteNames = {{540, 150, "Schmelze"},
                    {590, 170, "- MK"},
@@ -127,58 +171,3 @@ using namespace UnitAbZUTYP1;
 
 TFormAbZuTyp1::TFormAbZuTyp1()
     : TThermalAnalysisForm(Data, {Unit.FaktorX, Unit.FaktorY, Unit.KurvenTab, Unit.ProjektionX}) {}
-
-// Each step draws from wherever the last drawing on the surface ended, up to the liquidus and
-// down to the solidus, so the band between the two fills with red.
-void TFormAbZuTyp1::TimerLiquidusTimer() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = clRed;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& liquidus = Unit.KurvenTab[LiquidusX];
-    float& solidus = Unit.KurvenTab[SolidusX];
-    if (liquidus <= FieldRight) {
-        liquidus += 1;
-        const int x = static_cast<int>(liquidus);
-        c.LineTo(x, PhaseDiagram::CurveRow(Liquidus(x)));
-    }
-    if (solidus <= FieldRight) {
-        solidus += 1;
-        const int x = static_cast<int>(solidus);
-        c.LineTo(x, PhaseDiagram::CurveRow(Solidus(x)) - SolidusLift);
-    }
-    if (liquidus > FieldRight)
-        TimerLiquidus->SetEnabled(false);
-}
-
-void TFormAbZuTyp1::TimerSchmelzeTimer() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = MeltYellow;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& x = Unit.KurvenTab[SchmelzeX];
-    const int y = PhaseDiagram::CurveRow(Liquidus(static_cast<int>(x)));
-    if (x <= FieldRight) {
-        x += 1;
-        Vertical(static_cast<int>(x), MeltTop, y - MeltGap);
-    }
-    if (x > FieldRight)
-        TimerSchmelze->SetEnabled(false);
-}
-
-bool TFormAbZuTyp1::FillSolid() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = SolidRed;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& x = Unit.KurvenTab[FestX];
-    const int y = PhaseDiagram::CurveRow(Solidus(static_cast<int>(x)));
-    bool complete = false;
-    if (x <= FieldRight) {
-        x += 1;
-        Vertical(static_cast<int>(x), SolidBottom, y - SolidusLift);
-        complete = x > FieldRight;
-    }
-    c.Brush.Color = clWhite;
-    return complete;
-}

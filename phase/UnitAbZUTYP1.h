@@ -33,12 +33,6 @@ long double Solidus(int x);
 class TFormAbZuTyp1 : public TThermalAnalysisForm {
 public:
     TFormAbZuTyp1();
-
-    void TimerLiquidusTimer() override;
-    void TimerSchmelzeTimer() override;
-
-protected:
-    bool FillSolid() override;
 };
 
 extern TFormAbZuTyp1* FormAbZuTyp1;

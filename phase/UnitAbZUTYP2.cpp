@@ -11,6 +11,7 @@ namespace {
 using PhaseDiagram::Quad;
 using SegmentChain::Flat;
 using SegmentChain::Test;
+using Stepping::Mark;
 using ThermalAnalysis::After;
 using ThermalAnalysis::Until;
 
@@ -41,14 +42,17 @@ constexpr int SolidBottom = 349;
 constexpr int LeftMeltGap = 4;
 constexpr int RightMeltGap = 1;
 
+constexpr Quad LeftRow{0.001L, 22, 12};
+constexpr Quad RightRow{0.002L, 840, 79};
+
 } // namespace
 
 long double LeftBranch(int p) {
-    return Quad{0.001L, 22, 12}(p);
+    return LeftRow(p);
 }
 
 long double RightBranch(int p) {
-    return Quad{0.002L, 840, 79}(p);
+    return RightRow(p);
 }
 
 const ThermalAnalysis::Data Data{
@@ -119,6 +123,61 @@ const ThermalAnalysis::Data Data{
                     {750, 150}},
     .LastProjection = 3,
     .FieldStart = {450, 120},
+    // Each step of the band draws up to the liquidus, the left branch until it meets the right
+    // one, and back down to the eutectic line, so the band between the two fills with red. The
+    // left branch takes its row at the position before the step.
+    .Liquidus = {clRed,
+                 FillPenWidth,
+                 {{.Runs = {Test::AtMost, LeftBranchEnd},
+                   .Tested = Links,
+                   .Moved = Links,
+                   .Row = LeftRow,
+                   .RowBeforeMove = true,
+                   .Dx = Offset},
+                  {.Runs = {Test::Equal, EutecticPoint},
+                   .Tested = Links,
+                   .Moved = Rechts,
+                   .Row = RightRow,
+                   .Dx = Offset},
+                  {.Runs = {Test::AtMost, FieldEnd},
+                   .Tested = Eutektikum,
+                   .Moved = Eutektikum,
+                   .Row = Flat(EutecticRow),
+                   .Dx = Offset}},
+                 {Test::Above, FieldEnd},
+                 Rechts},
+    .Melt = {MeltYellow,
+             FillPenWidth,
+             {{.Runs = {Test::AtMost, LeftBranchEnd},
+               .Tested = SchmelzeLinks,
+               .Moved = SchmelzeLinks,
+               .Row = LeftRow,
+               .RowBeforeMove = true,
+               .Draw = Mark::Vertical,
+               .Dx = Offset,
+               .Lift = -LeftMeltGap,
+               .From = MeltTop},
+              {.Runs = {Test::Equal, EutecticPoint},
+               .Tested = SchmelzeLinks,
+               .Moved = SchmelzeRechts,
+               .Row = RightRow,
+               .Draw = Mark::Vertical,
+               .Dx = Offset,
+               .Lift = -RightMeltGap,
+               .From = MeltTop}},
+             {Test::Above, FieldEnd},
+             SchmelzeRechts},
+    .Solid = {SolidRed,
+              FillPenWidth,
+              {{.Runs = {Test::AtMost, FieldEnd},
+                .Tested = Fest,
+                .Moved = Fest,
+                .Row = Flat(EutecticRow),
+                .Draw = Mark::Vertical,
+                .Dx = Offset,
+                .From = SolidBottom}},
+              {Test::Above, FieldEnd},
+              Fest},
     .BlackNames = {{600, 110, "Schmelze"},
                    {500, 140, "Liquiduslinie"},
                    {640, 180, "Liquiduslinie"}},
@@ -151,70 +210,3 @@ using namespace UnitAbZUTYP2;
 
 TFormAbZuTyp2::TFormAbZuTyp2()
     : TThermalAnalysisForm(Data, {Unit.FaktorX, Unit.FaktorY, Unit.KurvenTab, Unit.ProjektionX}) {}
-
-// Each step draws up to the liquidus, the left branch until it meets the right one, and back
-// down to the eutectic line, so the band between the two fills with red.
-void TFormAbZuTyp2::TimerLiquidusTimer() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = clRed;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& left = Unit.KurvenTab[Links];
-    float& right = Unit.KurvenTab[Rechts];
-    const int y = PhaseDiagram::CurveRow(LeftBranch(static_cast<int>(left)));
-    if (left <= LeftBranchEnd) {
-        left += 1;
-        c.LineTo(static_cast<int>(left) + Offset, y);
-    }
-    if (left == EutecticPoint) {
-        right += 1;
-        const int p = static_cast<int>(right);
-        c.LineTo(p + Offset, PhaseDiagram::CurveRow(RightBranch(p)));
-    }
-    if (right > FieldEnd)
-        TimerLiquidus->SetEnabled(false);
-    c.Pen.Color = clRed;
-    c.Pen.Width = FillPenWidth;
-    float& eutectic = Unit.KurvenTab[Eutektikum];
-    if (eutectic <= FieldEnd) {
-        eutectic += 1;
-        c.LineTo(static_cast<int>(eutectic) + Offset, EutecticRow);
-    }
-}
-
-void TFormAbZuTyp2::TimerSchmelzeTimer() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = MeltYellow;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& left = Unit.KurvenTab[SchmelzeLinks];
-    float& right = Unit.KurvenTab[SchmelzeRechts];
-    const int y = PhaseDiagram::CurveRow(LeftBranch(static_cast<int>(left)));
-    if (left <= LeftBranchEnd) {
-        left += 1;
-        Vertical(static_cast<int>(left) + Offset, MeltTop, y - LeftMeltGap);
-    }
-    if (left == EutecticPoint) {
-        right += 1;
-        const int p = static_cast<int>(right);
-        Vertical(p + Offset, MeltTop, PhaseDiagram::CurveRow(RightBranch(p)) - RightMeltGap);
-    }
-    if (right > FieldEnd)
-        TimerSchmelze->SetEnabled(false);
-}
-
-bool TFormAbZuTyp2::FillSolid() {
-    TCanvas& c = Diagram();
-    c.Pen.Color = SolidRed;
-    c.Pen.Width = FillPenWidth;
-    c.Pen.Style = psSolid;
-    float& x = Unit.KurvenTab[Fest];
-    bool complete = false;
-    if (x <= FieldEnd) {
-        x += 1;
-        Vertical(static_cast<int>(x) + Offset, SolidBottom, EutecticRow);
-        complete = x > FieldEnd;
-    }
-    c.Brush.Color = clWhite;
-    return complete;
-}

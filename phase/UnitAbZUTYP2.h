@@ -33,12 +33,6 @@ long double RightBranch(int p);
 class TFormAbZuTyp2 : public TThermalAnalysisForm {
 public:
     TFormAbZuTyp2();
-
-    void TimerLiquidusTimer() override;
-    void TimerSchmelzeTimer() override;
-
-protected:
-    bool FillSolid() override;
 };
 
 extern TFormAbZuTyp2* FormAbZuTyp2;

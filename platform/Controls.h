@@ -316,6 +316,11 @@ public:
     // Where the lines stand inside the box (control coordinates): within the border and the
     // margins, left of and above the scroll bars. Lines are exactly one character cell apart.
     TRect TextArea() const;
+    // Scrolls the lines so that line `index` stands at the top of the box, or as near to it as
+    // the lines below it allow; the learner can scroll back as before.
+    void ScrollToLine(int index);
+    // Whether the whole of line `index` is in view.
+    bool LineInView(int index) const;
 
 protected:
     void ApplyLook() override;

@@ -5,6 +5,7 @@
 #include "platform/detail/QtBridge.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QMenu>
@@ -77,9 +78,23 @@ TMenuItem* TMenuItem::Find(const std::string& caption) {
 
 namespace detail {
 
+namespace {
+
+// The menu captions were written for the narrow menu font of the screens they were laid out on;
+// in the embedded face at its own width the longest bar, that of the annealing screen, runs past
+// an 800-pixel window and hides its last command behind the overflow arrow. The same face a
+// little narrower, as the screen font's stand-in is, keeps every command of every bar in view,
+// with room for a desktop's window frame; the bar keeps its height.
+constexpr int MenuBarStretch = 92;
+
+} // namespace
+
 FormWindow::FormWindow(TForm& form) : QWidget(nullptr, Qt::Window), form_(form) {
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
+    QFont menuFont = QApplication::font();
+    menuFont.setStretch(MenuBarStretch);
+    menuBar_->setFont(menuFont);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 

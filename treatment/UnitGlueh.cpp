@@ -1,5 +1,6 @@
 #include "treatment/UnitGlueh.h"
 
+#include "phase/Stepping.h"
 #include "shell/ScreenFrame.h"
 #include "treatment/NormalisingBand.h"
 #include "zta_ztu/TimeTemperature.h"
@@ -183,51 +184,118 @@ constexpr NormalisingBand::Shape NormalBand{NormalC, 277, 610};
 constexpr int NormalExplainAt = 244;
 constexpr TPoint NormalName{630, 266};
 
-// Diffusion annealing: level at y 173 up to x 540, then narrowing by 4 pixels a tick to x 600.
+} // namespace
+
+// The other bands are tables of steps on the head `GluehX` (position 0 of each step), which
+// moves 4 pixels a tick before them; each step draws to the head at its own row, which `GluehY`
+// keeps. The tick that passes the stop writes the process's name.
+struct Band {
+    Stepping::Run Steps;
+    // The tick on which the head reaches this x adds the explanation of this process.
+    int ExplainAt;
+    int Explains;
+    const char* Name;
+    TPoint NameAt;
+    TColor NameColor;
+};
+
+namespace {
+
+using SegmentChain::Flat;
+using Stepping::Reads;
+using Stepping::Test;
+using Stepping::Width;
+
+// Diffusion annealing: red, level at y 173 up to x 540, then narrowing by 4 pixels a tick to a
+// point at x 600.
 constexpr int HomoStartX = 260;
 constexpr float HomoC = 79;
-constexpr float HomoLevel = 173;
+constexpr int HomoLevel = 173;
 constexpr int HomoNarrowFrom = 540;
 constexpr int HomoStop = 600;
-constexpr int HomoWidth = 58;
 constexpr int HomoNarrowBase = 598;
-constexpr int HomoExplainAt = 264;
-constexpr TPoint HomoName{330, 166};
-constexpr TColor HomoColor = 255;
+const Band HomoBand{
+    {.PenColor = 255,
+     .PenWidth = 58,
+     .Steps = {{.Runs = {Test::Below, HomoNarrowFrom}, .Moved = Reads, .Row = Flat(HomoLevel)},
+               {.Runs = {Test::Above, HomoNarrowFrom},
+                .AndBelow = HomoStop,
+                .Moved = Reads,
+                .Row = Flat(HomoLevel),
+                .Pen = Width{HomoNarrowBase, -1}}},
+     .Ends = {Test::Above, HomoStop}},
+    264,
+    Diffusion,
+    " Diffusionsglühen (Homogenisieren)",
+    {330, 166},
+    clWhite};
 
-// Stress relief and recrystallisation: level at y 330 up to x 620.
+// Stress relief, dark green, and recrystallisation, a wider light green: level at y 330 up to
+// x 620.
+constexpr int AnnealLevel = 330;
+constexpr int AnnealStop = 620;
+const Stepping::Step AnnealStep{
+    .Runs = {Test::Below, AnnealStop}, .Moved = Reads, .Row = Flat(AnnealLevel)};
+
 constexpr int ArmStartX = 250;
 constexpr float ArmC = 240;
-constexpr float AnnealLevel = 330;
-constexpr int AnnealStop = 620;
 constexpr TColor ArmColor = 32768;
 constexpr int ArmWidth = 34;
-constexpr int ArmExplainAt = 254;
 constexpr TPoint ArmName{330, 320};
+const Band ArmBand{{.PenColor = ArmColor,
+                    .PenWidth = ArmWidth,
+                    .Steps = {AnnealStep},
+                    .Ends = {Test::Above, AnnealStop}},
+                   254,
+                   StressRelief,
+                   " Spannungsfreiglühen ",
+                   ArmName,
+                   clWhite};
 
 constexpr int ReStartX = 264;
 constexpr float ReC = 236;
-constexpr TColor ReColor = 55555;
-constexpr int ReWidth = 61;
-constexpr int ReExplainAt = 268;
-constexpr TPoint ReName{330, 344};
+const Band ReBand{
+    {.PenColor = 55555, .PenWidth = 61, .Steps = {AnnealStep}, .Ends = {Test::Above, AnnealStop}},
+    268,
+    Recrystallisation,
+    " Rekristallisationsglühen ",
+    {330, 344},
+    clBlack};
 
-// Soft annealing: level at y 300 up to x 410, at y 292 up to x 620, wider beyond x 416.
+// Soft annealing: yellow-green, level at y 300 up to x 410 and at y 292 up to x 620; beyond
+// x 416 every tick draws once more with a wider pen, to the point just reached.
 constexpr int WeichStartX = 244;
 constexpr float WeichC = 213;
-constexpr float WeichLow = 300;
+constexpr int WeichLow = 300;
 constexpr int WeichStep = 410;
-constexpr float WeichHigh = 292;
+constexpr int WeichHigh = 292;
 constexpr int WeichWidenFrom = 416;
-constexpr int WeichStop = 620;
-constexpr TColor WeichColor = 65454;
-constexpr int WeichWidth = 18;
 constexpr int WeichWideWidth = 34;
-constexpr int WeichExplainAt = 268;
-constexpr TPoint WeichName{480, 283};
+constexpr int WeichStop = 620;
+const Band WeichBand{
+    {.PenColor = 65454,
+     .PenWidth = 18,
+     .Steps = {{.Runs = {Test::Below, WeichStep}, .Moved = Reads, .Row = Flat(WeichLow)},
+               {.Runs = {Test::Above, WeichStep},
+                .AndBelow = WeichStop,
+                .Moved = Reads,
+                .Row = Flat(WeichHigh)},
+               {.Runs = {Test::Above, WeichWidenFrom},
+                .Moved = Reads,
+                .Row = Flat(WeichHigh),
+                .Pen = Width{WeichWideWidth}}},
+     .Ends = {Test::Above, WeichStop}},
+    268,
+    Soft,
+    " Weichglühen ",
+    {480, 283},
+    clBlack};
 
-// Coarse-grain annealing: a purple field in the austenite just above G–S.
+// Coarse-grain annealing: a purple field in the austenite just above G–S, outlined with the pen
+// width the diagram's paint leaves behind, as on a fresh screen; a band drawn before must not
+// widen its outline.
 constexpr TColor CoarseColor = 8388736;
+constexpr int CoarseOutlineWidth = BoundaryWidth;
 const std::vector<TPoint> CoarseField{{245, 206}, {330, 206}, {370, 214}, {375, 216}, {380, 219},
                                       {385, 225}, {387, 235}, {385, 241}, {380, 242}, {375, 241},
                                       {365, 238}, {355, 235}, {245, 205}};
@@ -476,6 +544,8 @@ void TFormGlueh::GrobkornClick() {
     TCanvas& c = PaintBoxHaupt->Canvas;
     c.Brush.Color = CoarseColor;
     c.Pen.Color = CoarseColor;
+    c.Pen.Width = CoarseOutlineWidth;
+    c.Pen.Style = psSolid;
     c.Polygon(CoarseField);
     c.Font.Height = NameFontHeight;
     c.Font.Color = clWhite;
@@ -484,27 +554,18 @@ void TFormGlueh::GrobkornClick() {
     Grobkorn->SetEnabled(false);
 }
 
+// The explanation goes below the ones before, and the text scrolls to its first line: after a
+// few processes it would lie below the box's edge, where a learner who does not scroll never
+// sees it.
 void TFormGlueh::Explain(int process) {
+    const int first = MemoErlaeuterung->LinesCount();
     MemoErlaeuterung->LinesAdd(ExplanationRule);
     for (const std::string& line : Explanations[static_cast<std::size_t>(process)])
         MemoErlaeuterung->LinesAdd(line);
+    MemoErlaeuterung->ScrollToLine(first);
 }
 
 // --- the bands ---------------------------------------------------------------------------------
-
-// The start of every tick: until the band is complete the screen takes no input but Esc.
-void TFormGlueh::BandTick(TColor color, int width) {
-    SetEnabled(false);
-    TCanvas& c = PaintBoxHaupt->Canvas;
-    c.Pen.Color = color;
-    c.Pen.Width = width;
-    c.Pen.Style = psSolid;
-    Unit.GluehX += BandStep;
-}
-
-void TFormGlueh::BandLineTo() {
-    PaintBoxHaupt->Canvas.LineTo(Unit.GluehX, Round(Unit.GluehY));
-}
 
 void TFormGlueh::EndBand(TTimer& timer, const char* name, TPoint at, TColor font, bool onBox) {
     TCanvas& c = PaintBoxHaupt->Canvas;
@@ -529,80 +590,42 @@ void TFormGlueh::TimerNORMALTimer() {
         EndBand(*TimerNORMAL, " Normalglühen ", NormalName, clWhite, true);
 }
 
+// One tick of a band: until it is complete the screen takes no input but Esc. Returns whether
+// the band is complete.
+bool TFormGlueh::GrowBand(TTimer& timer, const Band& band) {
+    SetEnabled(false);
+    Unit.GluehX += BandStep;
+    if (Unit.GluehX == band.ExplainAt)
+        Explain(band.Explains);
+    const bool passed = Stepping::Tick(PaintBoxHaupt->Canvas, band.Steps,
+                                       std::span<int>(&Unit.GluehX, 1), &Unit.GluehY);
+    if (passed)
+        EndBand(timer, band.Name, band.NameAt, band.NameColor, false);
+    return passed;
+}
+
 void TFormGlueh::TimerHOMOTimer() {
-    BandTick(HomoColor, HomoWidth);
-    const int x = Unit.GluehX;
-    if (x == HomoExplainAt)
-        Explain(Diffusion);
-    if (x < HomoNarrowFrom) {
-        Unit.GluehY = HomoLevel;
-        BandLineTo();
-    }
-    if (x > HomoNarrowFrom && x < HomoStop) {
-        Unit.GluehY = HomoLevel;
-        PaintBoxHaupt->Canvas.Pen.Width = HomoNarrowBase - x;
-        BandLineTo();
-    }
-    if (x > HomoStop)
-        EndBand(*TimerHOMO, " Diffusionsglühen (Homogenisieren)", HomoName, clWhite, false);
+    GrowBand(*TimerHOMO, HomoBand);
 }
 
 void TFormGlueh::TimerArmTimer() {
-    BandTick(ArmColor, ArmWidth);
-    const int x = Unit.GluehX;
-    if (x == ArmExplainAt)
-        Explain(StressRelief);
-    if (x < AnnealStop) {
-        Unit.GluehY = AnnealLevel;
-        BandLineTo();
-    }
-    if (x > AnnealStop)
-        EndBand(*TimerArm, " Spannungsfreiglühen ", ArmName, clWhite, false);
+    GrowBand(*TimerArm, ArmBand);
 }
 
 void TFormGlueh::TimerRETimer() {
-    BandTick(ReColor, ReWidth);
-    const int x = Unit.GluehX;
-    if (x == ReExplainAt)
-        Explain(Recrystallisation);
-    if (x < AnnealStop) {
-        Unit.GluehY = AnnealLevel;
-        BandLineTo();
-    }
-    if (x <= AnnealStop)
-        return;
-    EndBand(*TimerRE, " Rekristallisationsglühen ", ReName, clBlack, false);
     // A stress-relief band drawn before lies inside this wider band: it is drawn again on top,
     // so that both stay visible.
-    if (!ARM->Enabled()) {
-        TCanvas& c = PaintBoxHaupt->Canvas;
-        c.Pen.Color = ArmColor;
-        c.Pen.Width = ArmWidth;
-        c.MoveTo(ArmStartX, static_cast<int>(AnnealLevel));
-        c.LineTo(AnnealStop, static_cast<int>(AnnealLevel));
-        c.Font.Color = clWhite;
-        c.TextOut(ArmName.X, ArmName.Y, " Spannungsfreiglühen ");
-    }
+    if (!GrowBand(*TimerRE, ReBand) || ARM->Enabled())
+        return;
+    TCanvas& c = PaintBoxHaupt->Canvas;
+    c.Pen.Color = ArmColor;
+    c.Pen.Width = ArmWidth;
+    c.MoveTo(ArmStartX, AnnealLevel);
+    c.LineTo(AnnealStop, AnnealLevel);
+    c.Font.Color = clWhite;
+    c.TextOut(ArmName.X, ArmName.Y, " Spannungsfreiglühen ");
 }
 
 void TFormGlueh::TimerWEICHTimer() {
-    BandTick(WeichColor, WeichWidth);
-    const int x = Unit.GluehX;
-    if (x == WeichExplainAt)
-        Explain(Soft);
-    if (x < WeichStep) {
-        Unit.GluehY = WeichLow;
-        BandLineTo();
-    }
-    if (x > WeichStep && x < WeichStop) {
-        Unit.GluehY = WeichHigh;
-        BandLineTo();
-    }
-    // Beyond x 416 the band is drawn once more with the wider pen, to the point just reached.
-    if (x > WeichWidenFrom) {
-        PaintBoxHaupt->Canvas.Pen.Width = WeichWideWidth;
-        BandLineTo();
-    }
-    if (x > WeichStop)
-        EndBand(*TimerWEICH, " Weichglühen ", WeichName, clBlack, false);
+    GrowBand(*TimerWEICH, WeichBand);
 }

@@ -23,6 +23,9 @@ struct Variables {
 };
 extern Variables Unit;
 
+// A band that grows a tick at a time, as a table of steps (in the unit).
+struct Band;
+
 } // namespace UnitGlueh
 
 class TFormGlueh : public TForm {
@@ -73,8 +76,7 @@ private:
     void AddMenu();
     void StopBands();
     void StartBand(TTimer& timer, TMenuItem& command, int startX, float c);
-    void BandTick(TColor color, int width);
-    void BandLineTo();
+    bool GrowBand(TTimer& timer, const UnitGlueh::Band& band);
     void EndBand(TTimer& timer, const char* name, TPoint at, TColor font, bool onBox);
     void Explain(int process);
     void PaintGrid(TCanvas& c, int w, int h, int bottom);

@@ -60,7 +60,9 @@ constexpr int MartensiteTextDy = -17;
 
 // The water quench on the overlay: a parabola 0.025 · x², then straight at 2.3 pixels a pixel
 // through (93, 170), 3 pixels a tick; a dot where it crosses Ms; the end 20 pixels above the
-// overlay's foot.
+// overlay's foot. Its label stands 20 pixels above the curve's last point: on the taller overlay
+// of the large layout the row the end test last computed lies past the curve's end, below the
+// overlay, where the label would be cut away.
 constexpr long double Parabola = 0.025L;
 constexpr int ParabolaEnd = 67;
 constexpr int StraightEnd = 100;
@@ -146,5 +148,5 @@ void TFormHaerten::Timer600Timer() {
                              x + DotCorners.Right, Round(y + DotCorners.Bottom));
     if (y > PaintBoxLog->Height() - StopMargin)
         EndCurve(MartensiteFrameNr, MartensiteAt, " Martensit / evtl. mit Restaustenit ",
-                 {x, Round(y + EndTextDy)});
+                 {x, c.PenPos.Y + EndTextDy});
 }

@@ -1,6 +1,7 @@
 #include "treatment/UnitLMC45.h"
 
 #include "assets/Assets.h"
+#include "shell/ScaleLabel.h"
 #include "shell/ScreenFrame.h"
 
 TFormLMC45* FormLMC45 = nullptr;
@@ -37,7 +38,7 @@ constexpr int BarTop = 5;
 constexpr int BarMiddle = 20;
 constexpr int BarBottom = 35;
 constexpr TPoint BarLabel{690, 5};
-constexpr TPoint BarMicro{730, 3};
+constexpr int BarMicroY = 3;
 
 void Place(TControl& control, const TRect& r) {
     control.SetBounds(r.Left, r.Top, r.Width(), r.Height());
@@ -110,9 +111,7 @@ void TFormLMC45::PaintBox1000Paint() {
     c.LineTo(BarRight, BarMiddle);
     c.MoveTo(BarRight, BarTop);
     c.LineTo(BarRight, BarBottom);
-    c.TextOut(BarLabel.X, BarLabel.Y, " 60         m");
-    c.Font.Name = "Symbol";
-    c.TextOut(BarMicro.X, BarMicro.Y, "m");
+    ScaleLabel::Write(c, BarLabel, " 60         m", BarMicroY);
 }
 
 void TFormLMC45::ShowPicture(TImage& picture) {

@@ -2,6 +2,7 @@
 // open the micrographs (their insides, never their borders), the cursor over them, the cascade
 // of the nine viewers, their windows, pictures and caption strips, and closing.
 
+#include "InkColumns.h"
 #include "assets/Assets.h"
 #include "ironcarbon/UnitBildC01.h"
 #include "ironcarbon/UnitBildC03.h"
@@ -296,18 +297,20 @@ TEST_P(EKDBilder, TheCaptionStripNamesTheStructureBesideAScaleBar) {
         EXPECT_LT(textEnd, 200);
         EXPECT_GT(whiteIn(10, textEnd), 20) << v.Caption();
         EXPECT_EQ(whiteIn(textEnd + 1, 199), 0) << v.Caption();
-        // The label's number, its unit's last letter, and between them the μ, which falls into
-        // the gap of blanks without touching the letter.
+        // The label's number, a blank's gap, and the unit: the μ stands just before the m, as
+        // close as two letters of one word, without touching it.
         const std::string scale = v.Data().Scale;
-        const int gapStart = 290 + c.TextWidth(scale.substr(0, 3));
+        const int numberEnd = 290 + c.TextWidth(scale.substr(0, 3));
         const int mStart = 290 + c.TextWidth(scale.substr(0, scale.size() - 1));
-        EXPECT_GT(whiteIn(290, gapStart), 10) << v.Caption();
+        EXPECT_GT(whiteIn(290, numberEnd), 10) << v.Caption();
         EXPECT_GT(whiteIn(mStart, 290 + c.TextWidth(scale)), 10) << v.Caption();
-        c.Font.Name = "Symbol";
-        const int muEnd = 315 + c.TextWidth("m");
-        EXPECT_GE(315, gapStart) << v.Caption();
-        EXPECT_LE(muEnd, mStart) << v.Caption();
-        EXPECT_GT(whiteIn(315, muEnd), 5) << v.Caption();
+        const auto runs = harness::InkRuns(v, {numberEnd, top + 2, 400, top + 22}, clWhite);
+        ASSERT_EQ(runs.size(), 2u) << v.Caption();
+        const int gap = runs[1].First - runs[0].Last - 1;
+        EXPECT_GE(gap, 1) << v.Caption();
+        EXPECT_LE(gap, 2) << v.Caption();
+        EXPECT_GE(runs[0].First - numberEnd, c.TextWidth(" ")) << v.Caption();
+        EXPECT_GE(runs[1].First, mStart) << v.Caption();
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenuBar>
 
 #include <sstream>
 
@@ -198,6 +199,35 @@ TEST_P(TextFit, EveryGivenLineFitsItsBoxOnEveryScreen) {
     }
     WatchTexts({});
     EXPECT_TRUE(findings.Empty()) << findings.Report();
+}
+
+// Every screen's menu bar shows all its commands, none behind the overflow arrow, with room to
+// spare for the frame a desktop draws round the window.
+TEST_P(TextFit, EveryMenuBarShowsAllItsCommands) {
+    constexpr int FrameRoom = 16;
+    // The bar's height is the client area's top: it must stay as it was.
+    constexpr int MenuBarHeight = 20;
+    for (const auto& owned : Application.Forms()) {
+        TForm& form = *owned;
+        const bool main = &form == Application.MainForm();
+        if (!main)
+            form.ShowModal();
+        harness::Settle();
+        QMenuBar* bar = form.Window()->MenuBar();
+        EXPECT_LE(bar->sizeHint().width() + FrameRoom, bar->width()) << form.Caption();
+        for (QAction* action : bar->actions())
+            EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(action)))
+                << form.Caption() << ": " << action->text().toStdString();
+        if (auto* more = bar->findChild<QWidget*>("qt_menubar_ext_button")) {
+            EXPECT_FALSE(more->isVisible()) << form.Caption();
+        }
+        if (bar->isVisibleTo(form.Window())) {
+            EXPECT_EQ(bar->height(), MenuBarHeight) << form.Caption();
+        }
+        if (!main)
+            form.Close();
+        harness::Settle();
+    }
 }
 
 // In the stable view "Schmelze +" stands just left of "δ-MK" on the same row: the melt and its

@@ -9,6 +9,7 @@
 #include "treatment/UnitGlueh.h"
 
 #include <array>
+#include <tuple>
 
 using harness::Pixel;
 using UnitGlueh::Unit;
@@ -222,6 +223,65 @@ TEST_P(Glueh, CoarseGrainAppearsAtOnce) {
     EXPECT_EQ(Lines(), IntroLines + 10);
     EXPECT_FALSE(form.ChooseMenu(*form.Grobkorn));
     EXPECT_EQ(Lines(), IntroLines + 10);
+}
+
+// The purple of the coarse-grain field on the diagram's surface, pixel by pixel.
+std::vector<bool> PurpleOf(const TFormGlueh& form) {
+    const TPixels p = form.Snapshot();
+    const TControl& box = *form.PaintBoxHaupt;
+    std::vector<bool> purple;
+    for (int y = box.Top(); y < box.Top() + box.Height(); ++y)
+        for (int x = box.Left(); x < box.Left() + box.Width(); ++x)
+            purple.push_back(ColorOfPixel(p.at(x, y)) == Purple);
+    return purple;
+}
+
+// Whatever band came before, the field has the outline it has on a fresh screen: a wide band's
+// pen must not turn it into a blob over the other bands.
+TEST_P(Glueh, CoarseGrainLooksTheSameAfterEveryBand) {
+    harness::Menu(form, "&Grobkornglühen");
+    const std::vector<bool> fresh = PurpleOf(form);
+    for (auto [caption, timer] : {std::pair{"&Diffusionsglühen", form.TimerHOMO},
+                                  std::pair{"&Normalglühen", form.TimerNORMAL},
+                                  std::pair{"&Spannungsfreiglühen", form.TimerArm},
+                                  std::pair{"&Rekristallisationsglühen", form.TimerRE},
+                                  std::pair{"&Weichglühen", form.TimerWEICH}}) {
+        harness::Menu(form, "&Löschen/Neu");
+        harness::Menu(form, caption);
+        Run(*timer);
+        ASSERT_FALSE(form.BandRunning()) << caption;
+        harness::Menu(form, "&Grobkornglühen");
+        EXPECT_TRUE(PurpleOf(form) == fresh) << caption;
+    }
+}
+
+// Every command's explanation comes into view as it is added, though the text grows past the
+// box's edge after a few of them; the text itself stays whole, and "Neu" shows it from the top.
+TEST_P(Glueh, EachExplanationScrollsIntoView) {
+    TMemo& memo = *form.MemoErlaeuterung;
+    int lines = IntroLines;
+    for (auto [caption, timer, added] : {std::tuple{"&Normalglühen", form.TimerNORMAL, 7},
+                                         std::tuple{"&Diffusionsglühen", form.TimerHOMO, 7},
+                                         std::tuple{"&Grobkornglühen", (TTimer*)nullptr, 10},
+                                         std::tuple{"&Spannungsfreiglühen", form.TimerArm, 5},
+                                         std::tuple{"&Rekristallisationsglühen", form.TimerRE, 7},
+                                         std::tuple{"&Weichglühen", form.TimerWEICH, 8}}) {
+        harness::Menu(form, caption);
+        if (timer)
+            Run(*timer);
+        harness::Settle();
+        ASSERT_EQ(Lines(), lines + added) << caption;
+        EXPECT_EQ(memo.LinesGet(lines), " ------------------------------------------------------");
+        EXPECT_TRUE(memo.LineInView(lines)) << caption;
+        EXPECT_TRUE(memo.LineInView(lines + 1)) << caption;
+        lines += added;
+    }
+    // By now the first lines have scrolled out of the box; the text still begins with them.
+    EXPECT_FALSE(memo.LineInView(0));
+    EXPECT_EQ(memo.LinesGet(0), " Die Grafik zeigt schematisch für Glüh-");
+    harness::Menu(form, "&Löschen/Neu");
+    harness::Settle();
+    EXPECT_TRUE(memo.LineInView(0));
 }
 
 // --- clearing, closing and quick commands ------------------------------------------------------

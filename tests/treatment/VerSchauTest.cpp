@@ -3,6 +3,7 @@
 // and the micrograph screen with one picture and its caption at a time.
 
 #include "Harness.h"
+#include "InkColumns.h"
 #include "assets/Assets.h"
 #include "platform/Jpeg.h"
 #include "platform/Keys.h"
@@ -225,6 +226,14 @@ TEST_P(LMC45, ShowsItsFixedWindowAndStrip) {
     EXPECT_EQ(Pixel(lm, 2 + 670, 480 + 30), clWhite);
     EXPECT_EQ(Pixel(lm, 2 + 585, 480 + 20), clWhite);
     EXPECT_EQ(Pixel(lm, 2 + 585, 480 + 26), clBlack);
+    // " 60 µm": after the number and a gap, the µ just before the m, as close as two letters of
+    // one word without touching it.
+    const auto runs = harness::InkRuns(lm, {2 + 680, 480 + 3, 792, 480 + 35}, clWhite);
+    ASSERT_EQ(runs.size(), 4u);
+    const int gap = runs[3].First - runs[2].Last - 1;
+    EXPECT_GE(gap, 1);
+    EXPECT_LE(gap, 2);
+    EXPECT_GE(runs[2].First - runs[1].Last, 8);
     EXPECT_EQ(lm.StatusBarHint->SimpleText(), "ESC = Abbruch");
     harness::ExpectMenuItems(lm, {{"Ende", "&Ende"},
                                   {"ESCAPE", "ESCAPE"},
