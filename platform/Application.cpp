@@ -175,6 +175,7 @@ void TApplication::Initialize(Mode mode) {
         menuFont.setPixelSize(13);
         QApplication::setFont(menuFont);
         qtApplication->installEventFilter(new InputFilter);
+        detail::InstallAccessibility();
     }
     onDisplay = mode == Mode::Program;
     if (mode == Mode::Program) {
