@@ -176,6 +176,7 @@ TCoolingScreen::TCoolingScreen(const CoolingScreenData& data, CoolingVariables& 
     MaxPanel = AddSpeedPanel(data.MaxPanelName, "max");
     ScrollBarVAb = Add<TScrollBar>();
     ScrollBarVAb->Name = "ScrollBarVAb";
+    ScrollBarVAb->SetAccessibleName("Geschwindigkeit");
     PanelMin = AddSpeedPanel("PanelMin", "min");
 
     MemoErlaeuterung = ScreenFrame::AddExplanation(*this, {data.MemoColor, data.MemoWordWrap,

@@ -80,6 +80,7 @@ TLatticeForm::TLatticeForm(const LatticeData& data, LatticeVariables& unit)
     PaintBox1->Name = "PaintBox1";
     PaintBox1->SetAlign(alClient);
     PaintBox1->OnPaint = [this] { PaintBox1Paint(); };
+    PaintBox1->SetAccessibleText(TextPanelText(data_.Lines));
 
     Timer1 = new TTimer(this, TurnInterval, false);
     Timer1->OnTimer = [this] { Timer1Timer(); };

@@ -9,6 +9,13 @@ constexpr int TextDesignLeft = 5;
 constexpr const char* FaceName = "Sains Serif";
 } // namespace
 
+std::vector<std::string> TextPanelText(std::span<const TextPanelLine> lines) {
+    std::vector<std::string> text;
+    for (const TextPanelLine& line : lines)
+        text.emplace_back(line.Text);
+    return text;
+}
+
 void DrawTextPanel(TPaintBox& box, double faktorX, double faktorY,
                    std::span<const TextPanelLine> lines) {
     TCanvas& c = box.Canvas;

@@ -6,11 +6,16 @@
 #include "platform/Controls.h"
 
 #include <span>
+#include <string>
+#include <vector>
 
 struct TextPanelLine {
     int Y;
     const char* Text;
 };
+
+// The panel's lines as a screen reader reads them.
+std::vector<std::string> TextPanelText(std::span<const TextPanelLine> lines);
 
 // Frames the whole paint box and writes the lines at the panel's left margin.
 void DrawTextPanel(TPaintBox& box, double faktorX, double faktorY,

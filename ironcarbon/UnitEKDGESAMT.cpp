@@ -306,12 +306,14 @@ TFormEKDGesamt::TFormEKDGesamt() : TForm(96, 13) {
     PaintBoxDefStahl->SetVisible(false);
     PaintBoxDefStahl->OnPaint = [this] { PaintBoxDefStahlPaint(); };
     PaintBoxDefStahl->OnClick = [this] { PaintBoxDefStahlClick(); };
+    PaintBoxDefStahl->SetAccessibleText(TextPanelText(SteelLines));
 
     PaintBoxDefEKS = Add<TPaintBox>();
     PaintBoxDefEKS->Name = "PaintBoxDefEKS";
     PaintBoxDefEKS->SetVisible(false);
     PaintBoxDefEKS->OnPaint = [this] { PaintBoxDefEKSPaint(); };
     PaintBoxDefEKS->OnClick = [this] { PaintBoxDefEKSClick(); };
+    PaintBoxDefEKS->SetAccessibleText(TextPanelText(MeaningLines));
 
     // The large labels lie over the dash lines of the meaning panel, the small ones over the
     // carbon ranges at the foot of the diagram.

@@ -182,6 +182,8 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
     };
     EditMK = edit("EditMK");
     EditSch = edit("EditSch");
+    EditMK->SetAccessibleName("Masse Mischkristalle in %");
+    EditSch->SetAccessibleName("Masse Schmelze in %");
     StatusBarHint = ScreenFrame::AddHintBar(
         *this,
         "ESC= Abbruch, Taste drücken --> Prozess beginnt, nochmals drücken -> Prozess anhalten",

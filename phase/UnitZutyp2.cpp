@@ -350,6 +350,10 @@ TFormZuTyp2::TFormZuTyp2() : TAlloyRunsForm(ScreenData, Unit, Unit.Runs) {
     EditSch1 = edit("EditSch1");
     EditB = edit("EditB");
     EditSch2 = edit("EditSch2");
+    EditA->SetAccessibleName("Masse Alpha-Kristalle in %");
+    EditSch1->SetAccessibleName("Masse Schmelze in %");
+    EditB->SetAccessibleName("Masse Beta-Kristalle in %");
+    EditSch2->SetAccessibleName("Masse Schmelze in %");
 
     TimerUnter = RunTimers[Unter];
     TimerEutek = RunTimers[Eutek];

@@ -226,6 +226,7 @@ void TApplication::Initialize(Mode mode, const LayoutFits& fits) {
 #endif
         StartWindowSystem(fits);
         qtApplication->installEventFilter(new InputFilter);
+        detail::InstallAccessibility();
     }
     onDisplay = mode == Mode::Program;
     if (mode == Mode::Program) {

@@ -825,7 +825,8 @@ TMemo::TMemo(TContainer* parent) : TWinControl(parent, new QTextEdit(SurfaceOf(p
     auto* edit = MemoWidget(widget_);
     edit->setAcceptRichText(false);
     edit->document()->setDocumentMargin(MemoTextMargin);
-    edit->setFocusPolicy(Qt::ClickFocus);
+    detail::AcceptKeyboardFocus(edit);
+    detail::LeaveWithCtrlTab(edit);
     SetScrollBars(ssNone);
     SetColor(clWhite);
 }
@@ -929,7 +930,7 @@ void TMemo::ApplyLook() {
 
 TEdit::TEdit(TContainer* parent) : TWinControl(parent, new QLineEdit(SurfaceOf(parent))) {
     SetColor(clWhite);
-    widget_->setFocusPolicy(Qt::ClickFocus);
+    detail::AcceptKeyboardFocus(widget_);
 }
 
 std::string TEdit::Text() const {
@@ -983,7 +984,8 @@ TScrollBar::TScrollBar(TContainer* parent)
         if (OnScroll)
             TApplication::Guard([&] { OnScroll(bar->sliderPosition()); });
     });
-    widget_->setFocusPolicy(Qt::NoFocus);
+    detail::AcceptKeyboardFocus(widget_);
+    detail::ArrowsMoveSlider(Bar(widget_));
 }
 
 void TScrollBar::SetParams(int position, int min, int max) {

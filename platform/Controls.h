@@ -130,9 +130,17 @@ public:
     void PaintInCycle();
     // The surface the control draws on was given back: the window is hidden.
     virtual void SurfaceReleased() {}
+    // What a screen reader reads of a control that paints text as a panel (a definition, a page
+    // of text, a title): its lines in reading order. Drawings read nothing; a label reads its
+    // caption.
+    void SetAccessibleText(std::vector<std::string> lines) { accessibleText_ = std::move(lines); }
+    virtual std::vector<std::string> AccessibleText() const { return accessibleText_; }
 
 protected:
     virtual void Paint() = 0;
+
+private:
+    std::vector<std::string> accessibleText_;
 };
 
 class TPaintBox : public TGraphicControl {
@@ -173,6 +181,7 @@ public:
     explicit TLabel(TContainer* parent);
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    std::vector<std::string> AccessibleText() const override;
     bool Transparent = false;
     // Fits the bounds to the caption, as labels do unless told otherwise.
     bool AutoSize = true;
@@ -198,6 +207,13 @@ public:
     QWidget* Widget() const { return widget_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
+    // Where the control stands in the order in which Tab walks through the controls of its
+    // parent, counted from 0; controls come in the order they were made unless a screen sets it.
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // The name a screen reader gives the control: the role it has on its screen.
+    std::string AccessibleName() const;
+    void SetAccessibleName(const std::string& name);
 
 protected:
     void BoundsChanged(const TRect& old) override;

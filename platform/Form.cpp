@@ -1,5 +1,6 @@
 #include "platform/Form.h"
 
+#include "platform/Accelerators.h"
 #include "platform/Application.h"
 #include "platform/Screen.h"
 #include "platform/detail/QtBridge.h"
@@ -265,14 +266,37 @@ void TForm::ScaleFromDesign() {
     Realign();
 }
 
+void TForm::LabelMenu(TMenuItem& menu) {
+    std::vector<TMenuItem*> shown;
+    std::vector<std::string> captions;
+    for (const auto& item : menu.Items()) {
+        if (!item->Visible)
+            continue;
+        shown.push_back(item.get());
+        captions.push_back(item->Caption());
+    }
+    const std::vector<std::string> labelled = Accelerators::Assign(captions);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i]->shown_ = labelled[i];
+        if (shown[i]->Action)
+            static_cast<QAction*>(shown[i]->Action)->setText(detail::Q(labelled[i]));
+    }
+}
+
 void TForm::BuildMenuBar() {
     QMenuBar* bar = window_->MenuBar();
     bool any = false;
+    std::function<void(TMenuItem&)> label = [&](TMenuItem& menu) {
+        LabelMenu(menu);
+        for (const auto& item : menu.Items())
+            label(*item);
+    };
+    label(MainMenu);
     std::function<void(TMenuItem&, QWidget*)> add = [&](TMenuItem& item, QWidget* into) {
         if (!item.Visible)
             return;
         if (!item.Items().empty()) {
-            auto* menu = new QMenu(detail::Q(item.Caption()), into);
+            auto* menu = new QMenu(detail::Q(item.ShownCaption()), into);
             if (auto* b = qobject_cast<QMenuBar*>(into))
                 item.Action = b->addMenu(menu);
             else
@@ -280,7 +304,7 @@ void TForm::BuildMenuBar() {
             for (const auto& sub : item.Items())
                 add(*sub, menu);
         } else {
-            auto* action = new QAction(detail::Q(item.Caption()), into);
+            auto* action = new QAction(detail::Q(item.ShownCaption()), into);
             TMenuItem* target = &item;
             QObject::connect(action, &QAction::triggered, [this, target] { ChooseMenu(*target); });
             into->addAction(action);
@@ -299,7 +323,10 @@ void TForm::UpdateMenuItem(TMenuItem& item) {
     if (!item.Action)
         return;
     auto* action = static_cast<QAction*>(item.Action);
-    action->setText(detail::Q(item.Caption()));
+    // A new caption may want another letter, and may free or take one of its neighbours'.
+    if (item.Parent() &&
+        Accelerators::Plain(item.ShownCaption()) != Accelerators::Plain(item.Caption()))
+        LabelMenu(*item.Parent());
     action->setEnabled(item.Enabled());
 }
 

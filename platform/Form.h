@@ -29,6 +29,9 @@ public:
 
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
+    // The caption as the menu shows it, with the underlined letter it was given among the
+    // commands beside it (see Accelerators); empty while the item is not in a menu.
+    std::string ShownCaption() const { return shown_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     // Whether the item shows in the menu; set once, when the menu is built.
@@ -52,8 +55,10 @@ private:
     TForm* form_;
     TMenuItem* parent_;
     std::string caption_;
+    std::string shown_;
     bool enabled_ = true;
     std::vector<std::unique_ptr<TMenuItem>> items_;
+    friend class TForm;
 };
 
 enum TFormBorderStyle { bsToolWindow, bsSizeToolWin, bsSizeable };
@@ -144,6 +149,8 @@ private:
     friend class detail::FormWindow;
     void ScaleFromDesign();
     void BuildMenuBar();
+    // Gives the visible commands of one menu their underlined letters.
+    static void LabelMenu(TMenuItem& menu);
     void ApplyBorderStyle();
     void ApplyGeometry();
     void WindowResized(int outerWidth, int outerHeight);

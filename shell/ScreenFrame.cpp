@@ -87,6 +87,7 @@ TStatusBar* AddHintBar(TForm& form, const std::string& text, int fontHeight, boo
 TMemo* AddExplanation(TForm& form, const ExplanationStyle& style) {
     auto* memo = form.Add<TMemo>();
     memo->Name = "MemoErlaeuterung";
+    memo->SetAccessibleName(ExplanationName);
     memo->SetColor(style.Color);
     TFont font;
     font.Name = "MS Sans Serif";

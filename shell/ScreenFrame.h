@@ -25,6 +25,8 @@ inline constexpr TColor ScreenBlue = 0xFF2F2F;    // topic screen background
 inline constexpr TColor DiagramOrange = 0x02ABFD; // main drawing surface
 inline constexpr TColor BackdropGold = 0x00D2FF;  // inner backdrop panel
 inline constexpr TColor ExplanationYellow = 0x80FFFF;
+// What a screen reader calls the explanatory text.
+inline constexpr const char* ExplanationName = "Erläuterung";
 
 // Hint texts.
 inline constexpr const char* HintEsc = "ESC = Abbruch";

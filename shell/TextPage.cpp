@@ -2,10 +2,27 @@
 
 #include "shell/ScreenFrame.h"
 
+#include <algorithm>
+
 namespace {
 constexpr TColor PanelYellow = 0x80FFFF;
 constexpr int TextDesignHeight = 18;
 constexpr int HintFontHeight = -15;
+// The page's lines from the top down; pieces that share a row are read left to right as one line.
+std::vector<std::string> ReadingOrder(std::vector<TextPageLine> lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const TextPageLine& a, const TextPageLine& b) {
+        return a.Y != b.Y ? a.Y < b.Y : a.X < b.X;
+    });
+    std::vector<std::string> text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0 && lines[i].Y == lines[i - 1].Y)
+            text.back() += std::string(" ") + lines[i].Text;
+        else
+            text.emplace_back(lines[i].Text);
+    }
+    return text;
+}
+
 } // namespace
 
 TTextPage::TTextPage(const TextPageData& data, double& faktorX, double& faktorY)
@@ -20,6 +37,7 @@ TTextPage::TTextPage(const TextPageData& data, double& faktorX, double& faktorY)
     PaintBoxText->Name = "PaintBoxText";
     PaintBoxText->SetFont({"MS Sans Serif", -11, clWindowText, false});
     PaintBoxText->OnPaint = [this] { PaintBoxTextPaint(); };
+    PaintBoxText->SetAccessibleText(ReadingOrder(data.Lines));
 
     StatusBarHint = ScreenFrame::AddHintBar(*this, ScreenFrame::HintEsc, HintFontHeight);
     Ende = MainMenu.Add("Ende", "&Ende", [this] { EndeClick(); });

@@ -73,6 +73,10 @@ TFormHaupt::TFormHaupt() : TForm(120, 16) {
     PaintBoxStart->SetAlign(alClient);
     PaintBoxStart->SetFont({"Arial", -15, clWindowText, true});
     PaintBoxStart->OnPaint = [this] { PaintBoxStartPaint(); };
+    std::vector<std::string> title;
+    for (const TitleLine& line : Title)
+        title.emplace_back(line.Text);
+    PaintBoxStart->SetAccessibleText(title);
 
     Image1 = Add<TImage>();
     Image1->Name = "Image1";

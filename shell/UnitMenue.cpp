@@ -172,6 +172,10 @@ TFormMenue::TFormMenue() : TForm(96, 24) {
     PaintBoxHaupt->Name = "PaintBoxHaupt";
     PaintBoxHaupt->SetFont({"Arial", -19, clWindowText, false});
     PaintBoxHaupt->OnPaint = [this] { PaintBoxHauptPaint(); };
+    std::vector<std::string> overview;
+    for (const OverviewLine& line : Overview)
+        overview.emplace_back(line.Text);
+    PaintBoxHaupt->SetAccessibleText(overview);
 
     StatusBarHint = ScreenFrame::AddHintBar(*this, ScreenFrame::HintEsc, -16);
     ColorDialog1 = new TColorDialog(this);

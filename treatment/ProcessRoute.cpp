@@ -102,6 +102,10 @@ TProcessRoute::TProcessRoute(const TData& data, TVariables& unit) : unit_(unit),
     PaintBoxDef->Name = "PaintBoxDef";
     PaintBoxDef->SetColor(DefinitionBlue);
     PaintBoxDef->OnPaint = [this] { PaintBoxDefPaint(); };
+    std::vector<std::string> definition;
+    for (const TLine& line : data_.Definition)
+        definition.emplace_back(line.Text);
+    PaintBoxDef->SetAccessibleText(definition);
 
     // Its lines are given with their breaks.
     MemoErlaeuterung = ScreenFrame::AddExplanation(

@@ -45,6 +45,7 @@ constexpr int LabelHeight = 20;
 // 300 plus the form font's height of −11.
 constexpr int LabelWidth = 289;
 constexpr const char* LabelCaption = " Aufheizgeschwindigkeit in °C/min (2-999 °C/min)";
+constexpr const char* RateName = "Aufheizgeschwindigkeit in °C/min";
 constexpr const char* StartRate = "0";
 
 float Exponential(long double k, int x, int x0) {
@@ -91,6 +92,11 @@ TContinuousZtaScreen::TContinuousZtaScreen(const ContinuousZta::TData& data, Var
     ButtonVauf->SetCaption(data.ButtonCaption);
     ButtonVauf->SetEnabled(false);
     ButtonVauf->OnClick = [this] { ButtonVaufClick(); };
+    // The rate and its button come first for Tab; the explanatory text, which takes Tab as
+    // text, comes after them.
+    EditVauf->SetTabOrder(0);
+    ButtonVauf->SetTabOrder(1);
+    EditVauf->SetAccessibleName(RateName);
 
     for (int i = 0; i < static_cast<int>(TimerLog.size()); ++i)
         TimerLog[i] = AddTimer([this, i] { TimerLogTimer(i); });

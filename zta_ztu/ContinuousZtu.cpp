@@ -50,6 +50,7 @@ TContinuousZtuScreen::TContinuousZtuScreen(const TData& data, Variables& unit)
 
     MemoT = Add<TMemo>();
     MemoT->Name = "MemoT";
+    MemoT->SetAccessibleName("Tabelle Gefügeanteile");
     MemoT->SetBorder(false);
     MemoT->SetColor(clBlue);
     MemoT->SetFont({"MS Sans Serif", TableFontHeight, clWhite, false});

@@ -13,6 +13,7 @@
 
 #include <optional>
 
+class QAbstractSlider;
 class QMenuBar;
 
 namespace detail {
@@ -133,6 +134,16 @@ private:
     SurfaceWidget* surface_ = nullptr;
     QSize frameExtra_{0, 0};
 };
+
+// Keyboard: a control the learner works with takes the focus with Tab as well as with a click.
+void AcceptKeyboardFocus(QWidget* widget);
+// A text box that takes Tab as text still lets Ctrl+Tab and Ctrl+Shift+Tab move on.
+void LeaveWithCtrlTab(QWidget* textBox);
+// The arrow keys move a horizontal slider the way they point.
+void ArrowsMoveSlider(QAbstractSlider* slider);
+
+// Screen readers: the program's windows, surfaces and painted texts as they read them.
+void InstallAccessibility();
 
 // Whether windows are really shown (false for the headless tests).
 bool WindowsOnDisplay();
