@@ -518,6 +518,10 @@ void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
                                 event->position().toPoint().y());
 }
 
+void SurfaceWidget::leaveEvent(QEvent*) {
+    owner_.SurfaceMouseLeave();
+}
+
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
     TForm* form = owner_.OwnerForm();
     if (form && form->AcceptsInput())
@@ -756,6 +760,7 @@ bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
 
 void TContainer::SurfaceMouseMove(int x, int y) {
     TGraphicControl* target = ControlAt(x, y);
+    TrackHover(target);
     // The handler may choose the cursor for the place the mouse has come to; it shows at once.
     if (target && target->OnMouseMove)
         TApplication::Guard([&] { target->OnMouseMove(x - target->Left(), y - target->Top()); });
@@ -764,6 +769,17 @@ void TContainer::SurfaceMouseMove(int x, int y) {
                                                 : crDefault;
     if (impl_->surface)
         impl_->surface->setCursor(cursor == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TContainer::TrackHover(TGraphicControl* now) {
+    TGraphicControl* left = hover_;
+    hover_ = now;
+    if (left && left != now && left->OnMouseLeave)
+        TApplication::Guard(left->OnMouseLeave);
+}
+
+void TContainer::SurfaceMouseLeave() {
+    TrackHover(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------

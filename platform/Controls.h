@@ -120,6 +120,9 @@ public:
     std::function<void()> OnClick;
     std::function<void(TMouseButton, int x, int y)> OnMouseDown;
     std::function<void(int x, int y)> OnMouseMove;
+    // The mouse has left the control: it moved onto another control or off the surface, or the
+    // window stopped taking the mouse (it was hidden or disabled).
+    std::function<void()> OnMouseLeave;
     TCursor Cursor = crDefault;
     // A control that handles no mouse event lets clicks through to what lies below it.
     bool HandlesMouse() const { return OnClick || OnMouseDown || OnMouseMove; }
@@ -259,6 +262,8 @@ public:
     // Mouse input on the surface, in client coordinates; returns whether a control took it.
     bool SurfaceMouseDown(TMouseButton button, int x, int y);
     void SurfaceMouseMove(int x, int y);
+    // The mouse is no longer over the surface; the control it was over hears of it.
+    void SurfaceMouseLeave();
 
 protected:
     // Paints on the form's own canvas before the graphic controls (a panel paints its bevel).
@@ -274,6 +279,9 @@ protected:
 
 private:
     TGraphicControl* ControlAt(int x, int y) const;
+    // Remembers the control the mouse is over now and tells the one it left.
+    void TrackHover(TGraphicControl* now);
+    TGraphicControl* hover_ = nullptr;
     std::vector<std::unique_ptr<TControl>> children_;
     std::unique_ptr<detail::ContainerImpl> impl_;
 };
