@@ -40,18 +40,20 @@ std::vector<Crossing> CrossingsAt(const Map& map, long double y, bool withDivide
     return crossings;
 }
 
-// The crossings next to x on its left (at or before it) and on its right.
-std::pair<const Crossing*, const Crossing*> Around(const std::vector<Crossing>& crossings,
-                                                   long double x) {
-    const Crossing* left = nullptr;
-    const Crossing* right = nullptr;
+// The crossings next to x on its left (at or before it) and on its right, if any.
+struct Ends {
+    std::optional<Crossing> Left;
+    std::optional<Crossing> Right;
+};
+Ends Around(const std::vector<Crossing>& crossings, long double x) {
+    Ends ends;
     for (const Crossing& c : crossings) {
-        if (c.X <= x && (!left || c.X > left->X))
-            left = &c;
-        if (c.X > x && (!right || c.X < right->X))
-            right = &c;
+        if (c.X <= x && (!ends.Left || c.X > ends.Left->X))
+            ends.Left = c;
+        if (c.X > x && (!ends.Right || c.X < ends.Right->X))
+            ends.Right = c;
     }
-    return {left, right};
+    return ends;
 }
 
 // Distance in pixels from p to the segment a–b.
@@ -103,13 +105,13 @@ bool Bounds(const std::vector<std::pair<std::string, std::string>>& between,
     });
 }
 
-std::pair<std::string, std::string> Keys(std::pair<const Crossing*, const Crossing*> around) {
-    if (!around.first || !around.second)
+std::pair<std::string, std::string> Keys(const Ends& ends) {
+    if (!ends.Left || !ends.Right)
         return {};
-    return {around.first->Of->Key, around.second->Of->Key};
+    return {ends.Left->Of->Key, ends.Right->Of->Key};
 }
 
-const Field* FieldAt(const Map& map, Point p, std::pair<const Crossing*, const Crossing*>& ends) {
+const Field* FieldAt(const Map& map, Point p, Ends& ends) {
     ends = Around(CrossingsAt(map, p.Y, false), p.X);
     const auto [left, right] = Keys(ends);
     for (const Field& field : map.Fields)
@@ -119,8 +121,7 @@ const Field* FieldAt(const Map& map, Point p, std::pair<const Crossing*, const C
 }
 
 const Structure* StructureAt(const Map& map, Point p) {
-    const std::vector<Crossing> crossings = CrossingsAt(map, p.Y, true);
-    const auto [left, right] = Keys(Around(crossings, p.X));
+    const auto [left, right] = Keys(Around(CrossingsAt(map, p.Y, true), p.X));
     for (const Structure& s : map.Structures)
         if (s.Left == left && s.Right == right)
             return &s;
@@ -237,9 +238,9 @@ Reading Read(const Map& map, Point at) {
     if (const Line* line = NearLine(map, at)) {
         r.Subject = r.Body = line->Meaning;
     } else {
-        std::pair<const Crossing*, const Crossing*> ends;
+        Ends ends;
         if (const Field* field = FieldAt(map, at, ends))
-            ReadField(map, *field, at, ends.first->X, ends.second->X, r);
+            ReadField(map, *field, at, ends.Left->X, ends.Right->X, r);
     }
     r.Text = Join(r.Heading, r.Body);
     return r;
@@ -348,7 +349,7 @@ std::vector<TRect> TProbe::ClickAreas() const {
             continue;
         }
         auto* graphic = dynamic_cast<TGraphicControl*>(child.get());
-        if (!above || !graphic || !graphic->Visible() || !graphic->HandlesMouse())
+        if (!above || !graphic || !graphic->Visible() || !graphic->HandlesClicks())
             continue;
         const TRect r = graphic->BoundsRect();
         areas.push_back({r.Left - box_->Left(), r.Top - box_->Top(), r.Right - box_->Left(),

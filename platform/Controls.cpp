@@ -734,10 +734,11 @@ void TContainer::LookChanged() {
     Invalidate();
 }
 
-TGraphicControl* TContainer::ControlAt(int x, int y) const {
+TGraphicControl* TContainer::ControlAt(int x, int y, bool clicks) const {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         auto* graphic = dynamic_cast<TGraphicControl*>(it->get());
-        if (!graphic || !graphic->Visible() || !graphic->HandlesMouse())
+        if (!graphic || !graphic->Visible() ||
+            !(clicks ? graphic->HandlesClicks() : graphic->HandlesMouse()))
             continue;
         TRect r = graphic->BoundsRect();
         if (x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom)
@@ -747,7 +748,7 @@ TGraphicControl* TContainer::ControlAt(int x, int y) const {
 }
 
 bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
-    TGraphicControl* target = ControlAt(x, y);
+    TGraphicControl* target = ControlAt(x, y, /*clicks=*/true);
     if (!target)
         return false;
     int cx = x - target->Left(), cy = y - target->Top();

@@ -124,8 +124,10 @@ public:
     // window stopped taking the mouse (it was hidden or disabled).
     std::function<void()> OnMouseLeave;
     TCursor Cursor = crDefault;
-    // A control that handles no mouse event lets clicks through to what lies below it.
-    bool HandlesMouse() const { return OnClick || OnMouseDown || OnMouseMove; }
+    // A control that handles no mouse event lets clicks through to what lies below it, and so
+    // does one that only follows the mouse.
+    bool HandlesMouse() const { return HandlesClicks() || OnMouseMove; }
+    bool HandlesClicks() const { return OnClick || OnMouseDown; }
 
     Target CanvasTarget() override;
     // One step of the window's paint cycle: the canvas takes the control's font and colour, then
@@ -278,7 +280,7 @@ protected:
     void DetachSurface();
 
 private:
-    TGraphicControl* ControlAt(int x, int y) const;
+    TGraphicControl* ControlAt(int x, int y, bool clicks = false) const;
     // Remembers the control the mouse is over now and tells the one it left.
     void TrackHover(TGraphicControl* now);
     TGraphicControl* hover_ = nullptr;
