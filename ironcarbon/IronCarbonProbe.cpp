@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <string>
 
@@ -207,13 +208,16 @@ P::Map Metastable(long double faktorX, long double faktorY) {
         One({{"Fe", "P–G"}, {"Fe", "Q–P"}}, FerriteName),
         Two({{"Q–P", "Fe3C"}}, "Ferrit + Zementit", Ferrite, Cementite),
     };
+    // Above the eutectoid the ledeburite holds austenite, below it pearlite.
+    const long double eutectoid = Geometry::Points::S.Y;
+    const long double infinity = std::numeric_limits<long double>::infinity();
     m.Structures = {
-        {"S–E", "below E", "Austenit + Sekundärzementit"},
-        {"below E", "below C", "Austenit + Sekundärzementit + Ledeburit"},
+        {"S–E", "below E", "Austenit + Sekundärzementit", -infinity, eutectoid},
+        {"below E", "below C", "Austenit + Sekundärzementit + Ledeburit", -infinity, eutectoid},
         {"below C", "Fe3C", "Primärzementit + Ledeburit"},
         {"Q–P", "below S", "Ferrit + Perlit"},
-        {"below S", "below E", "Perlit + Sekundärzementit"},
-        {"below E", "below C", "Perlit + Sekundärzementit + Ledeburit"},
+        {"below S", "below E", "Perlit + Sekundärzementit", eutectoid, infinity},
+        {"below E", "below C", "Perlit + Sekundärzementit + Ledeburit", eutectoid, infinity},
     };
     return m;
 }

@@ -123,7 +123,7 @@ const Field* FieldAt(const Map& map, Point p, Ends& ends) {
 const Structure* StructureAt(const Map& map, Point p) {
     const auto [left, right] = Keys(Around(CrossingsAt(map, p.Y, true), p.X));
     for (const Structure& s : map.Structures)
-        if (s.Left == left && s.Right == right)
+        if (s.Left == left && s.Right == right && p.Y >= s.FromY && p.Y <= s.ToY)
             return &s;
     return nullptr;
 }
@@ -153,6 +153,7 @@ std::string Join(const std::string& heading, const std::string& body) {
 
 void ReadField(const Map& map, const Field& field, Point p, long double left, long double right,
                Reading& r) {
+    r.Of = Subject::Field;
     r.Subject = field.Name;
     r.Body = field.Name;
     if (!field.Where.empty())
@@ -230,12 +231,14 @@ Reading Read(const Map& map, Point at) {
             return r;
     r.Inside = true;
     if (const Mark* mark = NearMark(map, at)) {
+        r.Of = Subject::Mark;
         r.Subject = r.Body = mark->Meaning;
         r.Text = r.Body;
         return r;
     }
     r.Heading = map.Position(at);
     if (const Line* line = NearLine(map, at)) {
+        r.Of = Subject::Line;
         r.Subject = r.Body = line->Meaning;
     } else {
         Ends ends;
@@ -247,7 +250,9 @@ Reading Read(const Map& map, Point at) {
 }
 
 Reading WithSecond(Reading first, const Reading& second, const std::string& title) {
-    if (!second.Inside || second.Subject.empty() || second.Subject == first.Subject)
+    // On a point or a line of the first system that is what the learner asks about.
+    if (first.Of != Subject::Field || second.Of == Subject::None || second.Of == Subject::Mark ||
+        second.Subject == first.Subject)
         return first;
     first.Body += "\n" + title + ": " + second.Body;
     first.Text = Join(first.Heading, first.Body);
@@ -283,6 +288,11 @@ std::vector<std::pair<int, int>> Outside(int from, int to, int y, const std::vec
     return pieces;
 }
 } // namespace
+
+TProbe::~TProbe() {
+    if (last_.Inside)
+        ToolTip::Hide();
+}
 
 void TProbe::Attach(TForm& form, TPaintBox& box, std::function<Reading(Point)> read,
                     std::function<bool()> still, long double pixelsX, long double pixelsY) {

@@ -93,6 +93,8 @@ struct Structure {
     std::string Left;
     std::string Right;
     std::string Name;
+    long double FromY = -std::numeric_limits<long double>::infinity();
+    long double ToY = std::numeric_limits<long double>::infinity();
 };
 
 struct Map {
@@ -108,8 +110,11 @@ struct Map {
     std::vector<Structure> Structures;
 };
 
+enum class Subject { None, Field, Line, Mark };
+
 struct Reading {
     bool Inside = false;
+    DiagramProbe::Subject Of = DiagramProbe::Subject::None;
     std::string Subject; // the field, line or point read
     std::string Heading; // where the point lies
     std::string Body;    // what is said about it
@@ -126,7 +131,7 @@ struct Reading {
 inline constexpr long double NearPixels = 2;
 
 Reading Read(const Map& map, Point at);
-// A reading with a second system's, where that one reads another thing.
+// A field's reading with a second system's, where that one reads another field or a line.
 Reading WithSecond(Reading first, const Reading& second, const std::string& title);
 
 // A number with a decimal comma.
@@ -146,6 +151,11 @@ std::string ShareOfB(const TRect& frame, long double x);
 // again when the mouse moves on or leaves, so that the picture is as before.
 class TProbe {
 public:
+    TProbe() = default;
+    TProbe(const TProbe&) = delete;
+    TProbe& operator=(const TProbe&) = delete;
+    // A probe that goes takes its tooltip with it.
+    ~TProbe();
     // `box` lies under the screen's click areas over the diagram, with the diagram's origin; its
     // own paint tells the probe that the diagram was painted afresh. `map` gives the map of what
     // the diagram shows now (none: nothing to read), `still` whether no animation runs. Every

@@ -50,7 +50,7 @@ TEST_P(EKDProbe, NamesTheCharacteristicPointsAndLines) {
                                        "0,06 % C, 723 °C"));
     EXPECT_THAT(At(350, 215), HasSubstr("Eutektikale E–C–F, 1147 °C"));
     EXPECT_THAT(At(350, 395), HasSubstr("Perlitlinie P–S–K, eutektoidische Linie, 723 °C"));
-    EXPECT_THAT(At(300, 114), HasSubstr("Liquiduslinie B–C"));
+    EXPECT_THAT(At(270, 114), HasSubstr("Liquiduslinie B–C"));
     // Outside the frame nothing is read.
     EXPECT_EQ(At(30, 300), "");
     EXPECT_FALSE(ToolTip::Shown());

@@ -129,7 +129,7 @@ TEST_P(ProbeZuTyp1, DuringARunOnlyTheTooltipShowsAndTheRunDrawsAsWithoutTheProbe
     harness::Key(form, 'A');
     harness::Ticks(*form.TimerHaupt, 15);
     const TPixels midRun = form.Snapshot();
-    EXPECT_THAT(At(150, 120), HasSubstr("Schmelze + α-MK"));
+    EXPECT_THAT(At(250, 120), HasSubstr("Schmelze + α-MK"));
     EXPECT_FALSE(form.Sonde.Drawn());
     EXPECT_TRUE(harness::SamePixels(form.Snapshot(), midRun));
     harness::Ticks(*form.TimerHaupt, 15);
@@ -167,12 +167,13 @@ TEST_P(ProbeZuTyp2, ReadsTheEutecticAndTheFieldsBesideAndBelowIt) {
     EXPECT_THAT(At(20, 59), HasSubstr("A*, Schmelzpunkt der Komponente A"));
     EXPECT_THAT(At(150, 222), HasSubstr("Soliduslinie = Eutektikale"));
     EXPECT_THAT(At(296, 100), HasSubstr("oberhalb der Liquiduslinie\nSchmelze"));
-    // Below the eutectic pure A and pure B: α-K (100 − 20) / 460 of the way from B, 82 %.
-    const std::string left = At(100, 300);
+    // Below the eutectic pure A and pure B: α-K (480 − 100) / 460 = 82 %. (Row 275 stays above
+    // the lever click areas of the large layout.)
+    const std::string left = At(100, 275);
     EXPECT_THAT(left, HasSubstr("α-K: 0 % B, Anteil 82 %"));
     EXPECT_THAT(left, HasSubstr("β-K: 100 % B, Anteil 18 %"));
     EXPECT_THAT(left, HasSubstr("Gefüge: α-K + Eutektikum"));
-    const std::string right = At(400, 300);
+    const std::string right = At(400, 275);
     EXPECT_THAT(right, HasSubstr("α-K: 0 % B, Anteil 17 %"));
     EXPECT_THAT(right, HasSubstr("Gefüge: β-K + Eutektikum"));
     // Row 150 is a row of the first run: the melt at x 208, (208 − 20) / 4.6 = 41 % B, and the
@@ -192,10 +193,11 @@ TEST_P(ProbeZuTyp2, TheSharesAtBothPrimaryAlloysAreThoseTheBoxesShow) {
         const char* Crystals;
         TEdit* CrystalBox;
         TEdit* MeltBox;
+        int FirstRow; // the row after the liquidus reached, which lies on the liquidus itself
     };
     const Case cases[] = {
-        {"Start/Stop &untereutektisch", 0, form.TimerUnter, "α-K", form.EditA, form.EditSch1},
-        {"Start/Stop &übereutektisch", 2, form.TimerUeber, "β-K", form.EditB, form.EditSch2},
+        {"Start/Stop &untereutektisch", 0, form.TimerUnter, "α-K", form.EditA, form.EditSch1, 150},
+        {"Start/Stop &übereutektisch", 2, form.TimerUeber, "β-K", form.EditB, form.EditSch2, 158},
     };
     for (const Case& c : cases) {
         harness::Menu(form, "&Löschen/Neu");
@@ -204,8 +206,8 @@ TEST_P(ProbeZuTyp2, TheSharesAtBothPrimaryAlloysAreThoseTheBoxesShow) {
         for (int tick = 0; tick < 50; ++tick) {
             harness::Ticks(*c.Timer, 1);
             const AlloyRuns::Alloy& alloy = form.Alloy(c.Run);
-            // The first row lies on the liquidus itself; the eutectic row on the eutectic line.
-            if (alloy.TempY < 150 || alloy.TempY > 218 || c.MeltBox->Text().empty())
+            // The eutectic row lies on the eutectic line.
+            if (alloy.TempY < c.FirstRow || alloy.TempY > 218)
                 continue;
             const std::string text = At(alloy.LegierungX, alloy.TempY);
             EXPECT_EQ(Number(text, c.Crystals, "Anteil"), std::stoi(c.CrystalBox->Text()))
@@ -309,12 +311,13 @@ TEST_P(ProbeZuTyp4, ReadsThePeritecticAndItsFields) {
     EXPECT_NEAR(Number(below, "β-MK", "B"), 62, 1);
     EXPECT_NEAR(Number(below, "α-MK", "Anteil"), 48, 1);
     EXPECT_THAT(below, HasSubstr("Gefüge: α-MK + β-MK"));
-    // Row 230: β solidus at x 382 (79 % B), liquidus P–B* at x 433 (90 % B), β 64.7 %.
+    // Row 230: the drawn β solidus reaches it at x 383 (rows 230 at 382 and 383, 231 at 384;
+    // 79 % B), the drawn liquidus P–B* at x 433 (90 % B); β (433 − 400) / (433 − 383) = 66 %.
     const std::string beta = At(400, 230);
     EXPECT_THAT(beta, HasSubstr("Schmelze + β-MK"));
     EXPECT_NEAR(Number(beta, "β-MK", "B"), 79, 1);
     EXPECT_NEAR(Number(beta, "Schmelze", "B"), 90, 1);
-    EXPECT_NEAR(Number(beta, "β-MK", "Anteil"), 64, 1);
+    EXPECT_EQ(Number(beta, "β-MK", "Anteil"), 66);
     EXPECT_THAT(At(350, 300), HasSubstr("β-Mischkristalle"));
 }
 
