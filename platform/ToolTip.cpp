@@ -5,6 +5,7 @@
 #include "platform/detail/QtBridge.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -44,18 +45,21 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-// The tip's outer size for the text, measured in its own font as the canvas measures text.
+// The tip's outer size for the text in its own font: the widest line, and the lines as far
+// apart as the tip's window sets them.
 void MeasureInto(const std::string& text, int& width, int& height) {
     const std::vector<std::string> lines = LinesOf(text);
+    const QFontMetrics metrics(detail::ToQFont(TipFont));
     int widest = 0;
     for (const std::string& line : lines)
-        widest = std::max(widest, detail::TextAdvance(TipFont, line));
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line)));
     const int inner = 2 * (Padding + Border);
     width = widest + inner;
-    height = static_cast<int>(lines.size()) * detail::FontCellHeight(TipFont) + inner;
+    height = static_cast<int>(lines.size()) * metrics.lineSpacing() + inner;
 }
 
-void ShowWindow(State& tip) {
+// The tip's window with the text, not yet placed; it asks for at least the measured size.
+QLabel& Window(State& tip) {
     if (!tip.window) {
         tip.window = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
         QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [&tip] {
@@ -66,15 +70,15 @@ void ShowWindow(State& tip) {
         tip.window->setTextFormat(Qt::PlainText);
         tip.window->setFont(detail::ToQFont(TipFont));
         tip.window->setMargin(Padding);
+        tip.window->setIndent(0);
+        tip.window->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         tip.window->setStyleSheet(
             QString("QLabel { background: %1; color: black; border: %2px solid black; }")
                 .arg(detail::ToQColor(TipYellow).name())
                 .arg(Border));
     }
     tip.window->setText(QString::fromStdString(tip.text));
-    tip.window->setGeometry(tip.rect.Left, tip.rect.Top, tip.rect.Width(), tip.rect.Height());
-    tip.window->show();
-    tip.window->raise();
+    return *tip.window;
 }
 
 } // namespace
@@ -97,13 +101,22 @@ void Show(const TForm& form, int clientX, int clientY, const std::string& text) 
     State& tip = Tip();
     int width = 0, height = 0;
     MeasureInto(text, width, height);
+    tip.text = text;
+    tip.shown = true;
+    QLabel* window = detail::WindowsOnDisplay() ? &Window(tip) : nullptr;
+    // The desktop's style may frame a tip more widely than we measure.
+    if (window) {
+        width = std::max(width, window->sizeHint().width());
+        height = std::max(height, window->sizeHint().height());
+    }
     const TRect surface = form.SurfaceScreenRect();
     tip.rect = Place(surface.Left + clientX, surface.Top + clientY, width, height, Screen.Width,
                      Screen.Height);
-    tip.text = text;
-    tip.shown = true;
-    if (detail::WindowsOnDisplay())
-        ShowWindow(tip);
+    if (window) {
+        window->setGeometry(tip.rect.Left, tip.rect.Top, tip.rect.Width(), tip.rect.Height());
+        window->show();
+        window->raise();
+    }
 }
 
 void Hide() {
