@@ -1,6 +1,7 @@
 #include "ironcarbon/UnitEKDGESAMT.h"
 
 #include "ironcarbon/IronCarbonGeometry.h"
+#include "ironcarbon/IronCarbonProbe.h"
 #include "ironcarbon/TextPanel.h"
 #include "ironcarbon/UnitFeKFZ.h"
 #include "ironcarbon/UnitFeKRZ.h"
@@ -298,6 +299,8 @@ TFormEKDGesamt::TFormEKDGesamt() : TForm(96, 13) {
     SetColor(clYellow);
     SetFont({"MS Sans Serif", -11, clWindowText, false});
 
+    PaintBoxSonde = Add<TPaintBox>();
+    PaintBoxSonde->Name = "PaintBoxSonde";
     PaintBoxHaupt = Add<TPaintBox>();
     PaintBoxHaupt->Name = "PaintBoxHaupt";
 
@@ -363,6 +366,13 @@ void TFormEKDGesamt::FormCreate() {
     Unit.FaktorX = layout.FaktorX;
     Unit.FaktorY = layout.FaktorY;
     PaintBoxHaupt->SetBounds(0, 0, ClientWidth(), ClientHeight() - StatusBarHint->Height());
+    PaintBoxSonde->SetBounds(0, 0, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
+    metastableMap_ = IronCarbonProbe::Metastable(Unit.FaktorX, Unit.FaktorY);
+    stableMap_ = IronCarbonProbe::Stable(Unit.FaktorX, Unit.FaktorY);
+    // The screen has no animation: it is always still.
+    Sonde.Attach(
+        *this, *PaintBoxSonde, [this](DiagramProbe::Point p) { return ReadDiagram(p); },
+        [] { return true; }, Unit.FaktorX, Unit.FaktorY);
     SetScaledBounds(*PaintBoxDefStahl, layout, SteelPanel);
     SetScaledBounds(*PaintBoxDefEKS, layout, MeaningPanel);
     SetScaledBounds(*Labelunter, layout, UnterBounds);
@@ -423,8 +433,31 @@ void TFormEKDGesamt::ClearSurface() {
     c.Rectangle(0, 0, PaintBoxHaupt->Width(), PaintBoxHaupt->Height());
 }
 
+// A view covers the whole diagram: what the probe drew has gone under it.
+void TFormEKDGesamt::ViewDrawn(Variables::View view) {
+    Unit.Shown = view;
+    Sonde.Forget();
+}
+
+// The combined view reads the metastable system and adds what the stable one reads where that
+// is another field, line or point.
+DiagramProbe::Reading TFormEKDGesamt::ReadDiagram(DiagramProbe::Point design) const {
+    using View = Variables::View;
+    switch (Unit.Shown) {
+    case View::Metastable:
+        return DiagramProbe::Read(metastableMap_, design);
+    case View::Stable:
+        return DiagramProbe::Read(stableMap_, design);
+    case View::Combined:
+        break;
+    }
+    return DiagramProbe::WithSecond(DiagramProbe::Read(metastableMap_, design),
+                                    DiagramProbe::Read(stableMap_, design), "Stabiles System");
+}
+
 void TFormEKDGesamt::DrawCombinedView() {
     TCanvas& c = PaintBoxHaupt->Canvas;
+    ViewDrawn(Variables::View::Combined);
     const Geometry::DesignScale scale = Scale();
     DrawBackground();
     DrawFrame(clWhite, clBlack);
@@ -449,6 +482,7 @@ void TFormEKDGesamt::DrawCombinedView() {
 
 void TFormEKDGesamt::DrawMetastableView() {
     TCanvas& c = PaintBoxHaupt->Canvas;
+    ViewDrawn(Variables::View::Metastable);
     ClearSurface();
     DrawBackground();
     DrawFrame(MetastableFramePaleBlue, MetastableBlue);
@@ -461,6 +495,7 @@ void TFormEKDGesamt::DrawMetastableView() {
 
 void TFormEKDGesamt::DrawStableView() {
     TCanvas& c = PaintBoxHaupt->Canvas;
+    ViewDrawn(Variables::View::Stable);
     ClearSurface();
     DrawBackground();
     DrawFrame(StableFramePalePink, StableRed);

@@ -4,6 +4,7 @@
 // learner switches between the combined, the metastable and the stable view, opens two text
 // panels, and opens the lattice cells of ferrite and austenite beside the diagram.
 
+#include "phase/DiagramProbe.h"
 #include "platform/Form.h"
 
 #include <array>
@@ -17,6 +18,9 @@ struct Variables {
     // True only while a lattice command repaints: the combined view then fills that field.
     bool FuellungAustenit = false;
     bool FuellungFerrit = false;
+    // The view on the canvas now, which the probe reads: a repaint draws the combined one.
+    enum class View { Combined, Metastable, Stable };
+    View Shown = View::Combined;
 };
 extern Variables Unit;
 
@@ -26,6 +30,8 @@ class TFormEKDGesamt : public TForm {
 public:
     TFormEKDGesamt();
 
+    // Under the diagram and the panels: where the learner points into the diagram.
+    TPaintBox* PaintBoxSonde;
     TPaintBox* PaintBoxHaupt;
     TPaintBox* PaintBoxDefStahl;
     TPaintBox* PaintBoxDefEKS;
@@ -65,6 +71,10 @@ public:
     void GammaMischkristall1Click();
     void FerritAustenit1Click();
 
+    DiagramProbe::TProbe Sonde;
+    // What the probe reads at a design point of the view shown.
+    DiagramProbe::Reading ReadDiagram(DiagramProbe::Point design) const;
+
 private:
     TLabel* AddLabel(const char* name, const char* caption, TColor background);
     void WidenToCaptions(std::initializer_list<TLabel*> labels);
@@ -82,6 +92,10 @@ private:
     void DrawMetastableView();
     void DrawStableView();
     void ClearSurface();
+    void ViewDrawn(UnitEKDGESAMT::Variables::View view);
+
+    DiagramProbe::Map metastableMap_;
+    DiagramProbe::Map stableMap_;
 };
 
 extern TFormEKDGesamt* FormEKDGesamt;

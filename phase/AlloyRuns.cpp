@@ -54,6 +54,7 @@ TAlloyRunsForm::TAlloyRunsForm(const Design& data, Place& place, std::span<Alloy
     BorderStyle = bsToolWindow;
     SetColor(ScreenFrame::ScreenBlue);
     SetFont({"MS Sans Serif", FontHeight, clWindowText, false});
+    PaintBoxSonde = AddSurface("PaintBoxSonde");
 }
 
 TPaintBox* TAlloyRunsForm::AddSurface(const char* name) {
@@ -109,8 +110,12 @@ void TAlloyRunsForm::FormCreate() {
         const TRect& m = data_.LargeMemo;
         MemoErlaeuterung->SetBounds(m.Left, m.Top, m.Width(), m.Height());
     }
-    for (TPaintBox* layer : {PaintBoxHaupt, PaintBoxUmwandlung})
+    for (TPaintBox* layer : {PaintBoxSonde, PaintBoxHaupt, PaintBoxUmwandlung})
         layer->SetBounds(place_.DiagLinks, place_.DiagOben, place_.DiagBreite, place_.DiagHoehe);
+    Sonde.Attach(
+        *this, *PaintBoxSonde,
+        [this](DiagramProbe::Point p) { return DiagramProbe::Read(ProbeMap(), p); },
+        [this] { return !AnimationRuns(); });
 
     TCanvas& haupt = PaintBoxHaupt->Canvas;
     haupt.Pen.Width = DiagramPenWidth;
@@ -122,6 +127,14 @@ void TAlloyRunsForm::FormCreate() {
     umwandlung.Pen.Style = psSolid;
     umwandlung.Brush.Color = Yellow;
     LayOut();
+}
+
+// A run or the screen's own animation: any of its timers on.
+bool TAlloyRunsForm::AnimationRuns() const {
+    for (const auto& component : Components())
+        if (auto* timer = dynamic_cast<const TTimer*>(component.get()); timer && timer->Enabled())
+            return true;
+    return false;
 }
 
 void TAlloyRunsForm::PrepareDiagramPen() {

@@ -8,6 +8,7 @@
 // The screens share this frame and, for the limited-solubility types, one player for their
 // cooling scripts: tables of keyframes keyed by the cooling point's row.
 
+#include "phase/DiagramProbe.h"
 #include "phase/PhaseDiagram.h"
 #include "platform/Form.h"
 #include "platform/ImageList.h"
@@ -163,6 +164,8 @@ inline constexpr int RowsPerTick = 4;
 
 class TAlloyRunsForm : public TForm {
 public:
+    // Under the other layers: where the learner points into the diagram.
+    TPaintBox* PaintBoxSonde = nullptr;
     TPaintBox* PaintBoxHaupt = nullptr;
     TPaintBox* PaintBoxUmwandlung = nullptr;
     TMemo* MemoErlaeuterung = nullptr;
@@ -184,6 +187,10 @@ public:
     const AlloyRuns::Design& Data() const { return data_; }
     // A run's state in the screen's unit.
     AlloyRuns::Alloy& Alloy(int run) { return alloys_[static_cast<std::size_t>(run)]; }
+
+    DiagramProbe::TProbe Sonde;
+    // What the probe reads on the screen's diagram.
+    virtual const DiagramProbe::Map& ProbeMap() const = 0;
 
 protected:
     TAlloyRunsForm(const AlloyRuns::Design& data, AlloyRuns::Place& place,
@@ -223,6 +230,7 @@ protected:
     AlloyRuns::Place& place_;
 
 private:
+    bool AnimationRuns() const;
     void WriteExplanation();
     void PrepareSilverTick(int run);
     void DrawCoolingLine(int run, const AlloyRuns::Cooling& line);

@@ -1,6 +1,7 @@
 #include "phase/PhaseDiagram.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace PhaseDiagram {
 
@@ -22,14 +23,26 @@ void Line(TCanvas& canvas, const Segment& segment) {
     Line(canvas, segment.From.X, segment.From.Y, segment.To.X, segment.To.Y);
 }
 
-void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y) {
-    canvas.MoveTo(from.X, from.Y);
+std::vector<TPoint> CurvePoints(TPoint from, int first, int last, const CurveFormula& y) {
+    std::vector<TPoint> points{from};
     for (int x = first; x <= last; ++x)
-        canvas.LineTo(x, CurveRow(y(x)));
+        points.push_back({x, CurveRow(y(x))});
+    return points;
+}
+
+void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y) {
+    const std::vector<TPoint> points = CurvePoints(from, first, last, y);
+    canvas.MoveTo(points.front().X, points.front().Y);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        canvas.LineTo(points[i].X, points[i].Y);
 }
 
 void DrawCurve(TCanvas& canvas, const CurvePiece& piece) {
     DrawCurve(canvas, piece.Start, piece.First, piece.Last, piece.Row);
+}
+
+std::vector<TPoint> CurvePoints(const CurvePiece& piece) {
+    return CurvePoints(piece.Start, piece.First, piece.Last, piece.Row);
 }
 
 namespace {
@@ -79,11 +92,17 @@ void DrawColourField(TCanvas& canvas, int left, int right, int first, int last) 
 }
 
 float LeverRule(int liquidusX, int alloyX, int solidX) {
-    const int tieLine = liquidusX - solidX;
+    return static_cast<float>(LeverShare(liquidusX, alloyX, solidX));
+}
+
+// Whole pixels give the integer division of the boxes exactly: the quotient of two small whole
+// numbers is exact in extended precision wherever it is a whole number itself.
+int LeverShare(long double liquidusX, long double alloyX, long double solidX) {
+    const long double tieLine = liquidusX - solidX;
     // A tie line of no length has no lever; the animations never ask for one.
     if (tieLine == 0)
         return 0;
-    return static_cast<float>(((liquidusX - alloyX) * 100) / tieLine);
+    return static_cast<int>(std::trunc((liquidusX - alloyX) * 100 / tieLine));
 }
 
 void DrawLeverStrip(TCanvas& canvas, const LeverStrip& strip) {

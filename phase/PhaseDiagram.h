@@ -36,6 +36,9 @@ inline int CurveRow(long double value) {
     return Round(static_cast<float>(value));
 }
 
+// The points a curve is drawn through: `from`, then (x, row of y(x)) for x = first … last.
+std::vector<TPoint> CurvePoints(TPoint from, int first, int last, const CurveFormula& y);
+
 // Moves to `from` and draws to (x, row of y(x)) for x = first … last.
 void DrawCurve(TCanvas& canvas, TPoint from, int first, int last, const CurveFormula& y);
 
@@ -59,6 +62,7 @@ struct CurvePiece {
     Quad Row;
 };
 void DrawCurve(TCanvas& canvas, const CurvePiece& piece);
+std::vector<TPoint> CurvePoints(const CurvePiece& piece);
 
 // The colour field of the schematic diagrams, in 1-px rows from x 20 to 480 (end excluded):
 // yellow melt in rows 20 to 70, yellow turning red in 70 to 325, then darkening red down to
@@ -73,6 +77,8 @@ void DrawColourField(TCanvas& canvas, int left, int right, int first, int last);
 // zero, also when both distances are negative): the melt's distance from the alloy over the
 // length of the tie line, which runs from `solidX`, the crystals' composition, to `liquidusX`.
 float LeverRule(int liquidusX, int alloyX, int solidX);
+// The same rule for compositions between whole pixels, as the probe reads them off the curves.
+int LeverShare(long double liquidusX, long double alloyX, long double solidX);
 
 // The strip under a diagram that states the lever rule: a box in the surface's colour with
 // white texts, "mass of crystals over mass of melt = X over Y", and the labels of the two

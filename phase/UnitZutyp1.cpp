@@ -140,6 +140,60 @@ using PhaseDiagram::Line;
 using PhaseDiagram::Write;
 
 } // namespace
+
+const DiagramProbe::Map& ProbeMap() {
+    namespace P = DiagramProbe;
+    using P::MeltSide;
+    using P::Role;
+    static const P::Map map = [] {
+        P::Map m = P::Schematic(Field);
+        const int alloyX = Variables{}.LegierungX;
+        m.Lines.push_back(
+            {"Liquidus",
+             "Liquiduslinie\noberhalb ist die Legierung flüssig, hier beginnt die "
+             "Kristallisation der α-MK",
+             Role::Boundary,
+             P::Course(PhaseDiagram::CurvePoints(CurvesStart, Field.Left, Field.Right, Liquidus))});
+        m.Lines.push_back(
+            {"Solidus",
+             "Soliduslinie\nunterhalb ist die Legierung fest (α-MK), hier endet "
+             "die Erstarrung",
+             Role::Boundary,
+             P::Course(PhaseDiagram::CurvePoints(CurvesStart, Field.Left, Field.Right, Solidus))});
+        // Where the two curves meet the components melt and solidify at one temperature.
+        const long double meltA = (Liquidus(Field.Left) + Solidus(Field.Left)) / 2;
+        const long double meltB = (Liquidus(Field.Right) + Solidus(Field.Right)) / 2;
+        m.Marks.push_back({"Schmelzpunkt der Komponente A (0 % B)",
+                           {static_cast<long double>(Field.Left), meltA}});
+        m.Marks.push_back({"Schmelzpunkt der Komponente B (100 % B)",
+                           {static_cast<long double>(Field.Right), meltB}});
+
+        P::Field melt{{{"Liquidus", "B"}}, "Schmelze", "oberhalb der Liquiduslinie"};
+        P::Field meltAbove = melt;
+        meltAbove.Between = {{"A", "B"}};
+        meltAbove.ToY = meltA;
+        P::Field both{{{"Solidus", "Liquidus"}},
+                      "Schmelze + α-MK",
+                      "zwischen Liquidus- und Soliduslinie",
+                      {{"α-MK"}, {"Schmelze"}},
+                      MeltSide::Right};
+        // The animation's tie lines, from the liquidus reached to the solidus reached.
+        both.Rows.push_back({LiquidusRow, FirstSolidusX, static_cast<long double>(alloyX)});
+        for (const UnitZutyp1::TieLineStep& step : TieLineSteps)
+            both.Rows.push_back({static_cast<long double>(step.K),
+                                 static_cast<long double>(step.Xs),
+                                 static_cast<long double>(step.Xl)});
+        both.Rows.push_back({SolidusRow, static_cast<long double>(alloyX), FinalTieRight});
+        P::Field solid{{{"A", "Solidus"}}, "α-Mischkristalle (α-MK)", "unterhalb der Soliduslinie"};
+        P::Field solidBelow = solid;
+        solidBelow.Between = {{"A", "B"}};
+        solidBelow.FromY = meltB;
+        m.Fields = {melt, meltAbove, both, solid, solidBelow};
+        return m;
+    }();
+    return map;
+}
+
 } // namespace UnitZutyp1
 
 using namespace UnitZutyp1;
@@ -152,6 +206,8 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
     SetFont({"MS Sans Serif", -11, clWindowText, false});
     KeyPreview = true;
 
+    PaintBoxSonde = Add<TPaintBox>();
+    PaintBoxSonde->Name = "PaintBoxSonde";
     // The layers in the order they are painted.
     PaintBoxHilfslinien = Add<TPaintBox>();
     PaintBoxHilfslinien->Name = "PaintBoxHilfslinien";
@@ -217,8 +273,13 @@ void TFormZuTyp1::FormCreate() {
         Unit.DiagOben = 70;
         MemoErlaeuterung->SetBounds(30, 30, 330, 610);
     }
-    for (TPaintBox* layer : {PaintBoxHaupt, PaintBoxHilfslinien, PaintBoxUmwandlung, PaintBoxHebel})
+    for (TPaintBox* layer :
+         {PaintBoxSonde, PaintBoxHaupt, PaintBoxHilfslinien, PaintBoxUmwandlung, PaintBoxHebel})
         layer->SetBounds(Unit.DiagLinks, Unit.DiagOben, Unit.DiagBreite, Unit.DiagHoehe);
+    Sonde.Attach(
+        *this, *PaintBoxSonde,
+        [](DiagramProbe::Point p) { return DiagramProbe::Read(ProbeMap(), p); },
+        [this] { return !TimerHaupt->Enabled(); });
     PaintBoxHand->SetBounds(Unit.DiagLinks, Unit.DiagOben + Unit.DiagBreite - 70, Unit.DiagBreite,
                             60);
 

@@ -3,6 +3,7 @@
 // and 40 % B cools through the diagram; a moving tie line, the lever rule and a growing
 // microstructure show how the solid solution forms.
 
+#include "phase/DiagramProbe.h"
 #include "platform/Form.h"
 #include "platform/ImageList.h"
 #include "platform/Timer.h"
@@ -41,12 +42,17 @@ extern const TieLineStep TieLineSteps[16];
 long double Solidus(int x);
 long double Liquidus(int x);
 
+// What the probe reads on the diagram: its curves, fields and the animation's tie lines.
+const DiagramProbe::Map& ProbeMap();
+
 } // namespace UnitZutyp1
 
 class TFormZuTyp1 : public TForm {
 public:
     TFormZuTyp1();
 
+    // Under the other layers: where the learner points into the diagram.
+    TPaintBox* PaintBoxSonde;
     TPaintBox* PaintBoxHilfslinien;
     TPaintBox* PaintBoxUmwandlung;
     TPaintBox* PaintBoxHaupt;
@@ -74,6 +80,8 @@ public:
     void NEuClick();
     void EndeClick();
     void ESCAPEClick();
+
+    DiagramProbe::TProbe Sonde;
 
 private:
     void ToggleRun();

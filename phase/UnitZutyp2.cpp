@@ -272,6 +272,76 @@ const AlloyRuns::Design ScreenData{
 };
 
 } // namespace
+
+const DiagramProbe::Map& ProbeMap() {
+    namespace P = DiagramProbe;
+    using P::MeltSide;
+    using P::Role;
+    static const P::Map map = [] {
+        constexpr TRect frame{PureA, WhiteField.Top, PureB, FieldBottom};
+        P::Map m = P::Schematic(frame);
+        const TPoint eutectic[] = {{PureA, EutecticRow}, {PureB, EutecticRow}};
+        // The melt of eutectic composition solidifies below C without crystals of its own; the
+        // structure changes there, the phases do not.
+        const TPoint belowC[] = {{EutecticX, EutecticRow}, {EutecticX, FieldBottom}};
+        m.Lines.push_back(
+            {"LiquidusA", "Liquiduslinie A*–C\nhier beginnt die Kristallisation von A (α-K)",
+             Role::Boundary,
+             P::Course(PhaseDiagram::CurvePoints({PureA, 60}, PureA, EutecticX, LiquidusA))});
+        m.Lines.push_back({"LiquidusB",
+                           "Liquiduslinie C–B*\nhier beginnt die Kristallisation von B (β-K)",
+                           Role::Boundary,
+                           P::Course(PhaseDiagram::CurvePoints({EutecticX, EutecticRow}, EutecticX,
+                                                               PureB, LiquidusB))});
+        m.Lines.push_back({"Eutektikale",
+                           "Soliduslinie = Eutektikale\nhier erstarrt die Restschmelze bei "
+                           "gleicher Temperatur zum Eutektikum",
+                           Role::Named, P::Course(eutectic)});
+        m.Lines.push_back({"unter C", "", Role::Divider, P::Course(belowC)});
+
+        const long double starA = PhaseDiagram::CurveRow(LiquidusA(PureA));
+        const long double starB = PhaseDiagram::CurveRow(LiquidusB(PureB));
+        m.Marks.push_back({"A*, Schmelzpunkt der Komponente A (0 % B)", {PureA, starA}});
+        m.Marks.push_back({"B*, Schmelzpunkt der Komponente B (100 % B)", {PureB, starB}});
+        m.Marks.push_back({"Punkt C, eutektischer Punkt, " + P::ShareOfB(frame, EutecticX) +
+                               "\nSchmelze → Eutektikum (α-K + β-K)",
+                           {EutecticX, EutecticRow}});
+
+        P::Field melt{{{"LiquidusA", "B"}, {"LiquidusA", "LiquidusB"}},
+                      "Schmelze",
+                      "oberhalb der Liquiduslinie"};
+        P::Field meltAbove = melt;
+        meltAbove.Between = {{"A", "B"}};
+        meltAbove.ToY = starA;
+        P::Field withA{{{"A", "LiquidusA"}},
+                       "Schmelze + α-K",
+                       "zwischen Liquiduslinie und Eutektikale",
+                       {{"α-K", PureA}, {"Schmelze"}},
+                       MeltSide::Right};
+        for (const TieRow& row : UnterRows)
+            withA.Rows.push_back(
+                {static_cast<long double>(row.K), PureA, static_cast<long double>(row.Xl)});
+        P::Field withB{{{"LiquidusB", "B"}},
+                       "Schmelze + β-K",
+                       "zwischen Liquiduslinie und Eutektikale",
+                       {{"Schmelze"}, {"β-K", PureB}},
+                       MeltSide::Left};
+        for (const TieRow& row : UeberRows)
+            withB.Rows.push_back(
+                {static_cast<long double>(row.K), static_cast<long double>(row.Xl), PureB});
+        P::Field solid{{{"A", "B"}},
+                       "α-K + β-K",
+                       "unterhalb der Eutektikale",
+                       {{"α-K"}, {"β-K"}},
+                       MeltSide::None};
+        solid.FromY = EutecticRow;
+        m.Fields = {melt, meltAbove, withA, withB, solid};
+        m.Structures = {{"A", "unter C", "α-K + Eutektikum"}, {"unter C", "B", "β-K + Eutektikum"}};
+        return m;
+    }();
+    return map;
+}
+
 } // namespace UnitZutyp2
 
 using namespace UnitZutyp2;

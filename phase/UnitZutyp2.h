@@ -41,6 +41,9 @@ extern const std::array<TieRow, 17> UeberRows;
 long double LiquidusA(int x);
 long double LiquidusB(int x);
 
+// What the probe reads on the diagram: its curves, fields and the runs' tie lines.
+const DiagramProbe::Map& ProbeMap();
+
 } // namespace UnitZutyp2
 
 class TFormZuTyp2 : public TAlloyRunsForm {
@@ -79,6 +82,8 @@ public:
     void TimerUeberTimer();
 
     struct PrimaryRun;
+
+    const DiagramProbe::Map& ProbeMap() const override { return UnitZutyp2::ProbeMap(); }
 
 protected:
     void LayOut() override;

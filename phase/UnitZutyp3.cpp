@@ -248,6 +248,9 @@ const CurvePiece Boundaries[] = {
 };
 const PhaseDiagram::Segment DottedLines[] = {
     {{112, 222}, {112, 370}}, {{296, 222}, {296, 370}}, {{434, 222}, {434, 370}}};
+// D–C–E: the eutectic line, from the α crystals' greatest solubility to the β crystals'.
+const PhaseDiagram::Segment DiagramEutectic{{112, 222}, {434, 222}};
+constexpr TPoint PointC{296, 222};
 
 constexpr TRect WhiteField{20, 20, 481, 370};
 constexpr int SymbolHeight = 14;
@@ -321,6 +324,91 @@ const std::array<Script, 4> Scripts{{
      }},
 }};
 
+const DiagramProbe::Map& ProbeMap() {
+    namespace P = DiagramProbe;
+    using P::MeltSide;
+    using P::Role;
+    static const P::Map map = [] {
+        const TRect frame{WhiteField.Left, WhiteField.Top, WhiteField.Right - 1, WhiteField.Bottom};
+        P::Map m = P::Schematic(frame);
+        // The curves in the order the diagram draws them.
+        const char* keys[] = {"LiquidusA", "SolidusA", "SolvusA",
+                              "LiquidusB", "SolidusB", "SolvusB"};
+        const char* meanings[] = {
+            "Liquiduslinie A*–C\nhier beginnt die Kristallisation der α-MK",
+            "Soliduslinie A*–D\nunterhalb sind die α-MK erstarrt",
+            "Löslichkeitslinie unter D\nhier scheiden α-MK β-Segregat aus",
+            "Liquiduslinie C–B*\nhier beginnt die Kristallisation der β-MK",
+            "Soliduslinie E–B*\nunterhalb sind die β-MK erstarrt",
+            "Löslichkeitslinie unter E\nhier scheiden β-MK α-Segregat aus",
+        };
+        for (std::size_t i = 0; i < std::size(Boundaries); ++i)
+            m.Lines.push_back({keys[i], meanings[i], Role::Boundary,
+                               P::Course(PhaseDiagram::CurvePoints(Boundaries[i]))});
+        const TPoint eutectic[] = {DiagramEutectic.From, DiagramEutectic.To};
+        m.Lines.push_back({"Eutektikale",
+                           "Eutektikale D–E\nhier erstarrt die Restschmelze zum Eutektikum",
+                           Role::Named, P::Course(eutectic)});
+        // Below D, C and E the structure changes, the phases do not.
+        const char* dividers[] = {"unter D", "unter C", "unter E"};
+        for (std::size_t i = 0; i < std::size(DottedLines); ++i) {
+            const TPoint course[] = {DottedLines[i].From, DottedLines[i].To};
+            m.Lines.push_back({dividers[i], "", Role::Divider, P::Course(course)});
+        }
+
+        const TPoint starA = Boundaries[0].Start;
+        const long double starB = PhaseDiagram::CurveRow(RightLiquidus(frame.Right));
+        m.Marks.push_back({"A*, Schmelzpunkt der Komponente A (0 % B)",
+                           {static_cast<long double>(starA.X), static_cast<long double>(starA.Y)}});
+        m.Marks.push_back({"B*, Schmelzpunkt der Komponente B (100 % B)",
+                           {static_cast<long double>(frame.Right), starB}});
+        auto mark = [&](TPoint at, const std::string& name) {
+            m.Marks.push_back({name + ", " + P::ShareOfB(frame, at.X),
+                               {static_cast<long double>(at.X), static_cast<long double>(at.Y)}});
+        };
+        mark(DiagramEutectic.From, "Punkt D, größte Löslichkeit von B in den α-MK");
+        mark(PointC, "Punkt C, eutektischer Punkt");
+        mark(DiagramEutectic.To, "Punkt E, größte Löslichkeit von A in den β-MK");
+
+        const long double row = DiagramEutectic.From.Y;
+        P::Field melt{{{"LiquidusA", "B"}, {"LiquidusA", "LiquidusB"}},
+                      "Schmelze",
+                      "oberhalb der Liquiduslinie"};
+        P::Field meltAbove = melt;
+        meltAbove.Between = {{"A", "B"}};
+        meltAbove.ToY = starA.Y;
+        P::Field alpha{{{"A", "SolidusA"}, {"A", "SolvusA"}},
+                       "α-Mischkristalle (α-MK)",
+                       "links der Solidus- und Löslichkeitslinie"};
+        P::Field meltAlpha{{{"SolidusA", "LiquidusA"}},
+                           "Schmelze + α-MK",
+                           "zwischen Liquidus- und Soliduslinie",
+                           {{"α-MK"}, {"Schmelze"}},
+                           MeltSide::Right};
+        P::Field meltBeta{{{"LiquidusB", "SolidusB"}},
+                          "Schmelze + β-MK",
+                          "zwischen Liquidus- und Soliduslinie",
+                          {{"Schmelze"}, {"β-MK"}},
+                          MeltSide::Left};
+        P::Field beta{{{"SolidusB", "B"}, {"SolvusB", "B"}},
+                      "β-Mischkristalle (β-MK)",
+                      "rechts der Solidus- und Löslichkeitslinie"};
+        P::Field both{{{"SolvusA", "SolvusB"}},
+                      "α-MK + β-MK",
+                      "unterhalb der Eutektikale",
+                      {{"α-MK"}, {"β-MK"}},
+                      MeltSide::None};
+        both.FromY = row;
+        m.Fields = {melt, meltAbove, alpha, meltAlpha, meltBeta, beta, both};
+        m.Structures = {{"SolvusA", "unter D", "α-MK + β-Segregat"},
+                        {"unter D", "unter C", "α-MK + Eutektikum + β-Segregat"},
+                        {"unter C", "unter E", "β-MK + Eutektikum + α-Segregat"},
+                        {"unter E", "SolvusB", "β-MK + α-Segregat"}};
+        return m;
+    }();
+    return map;
+}
+
 } // namespace UnitZutyp3
 
 using namespace UnitZutyp3;
@@ -373,7 +461,7 @@ void TFormZuTyp3::PaintBoxHauptPaint() {
     c.Pen.Color = clSilver;
     for (const CurvePiece& piece : Boundaries)
         PhaseDiagram::DrawCurve(c, piece);
-    PhaseDiagram::Line(c, 112, 222, 434, 222);
+    PhaseDiagram::Line(c, DiagramEutectic);
 
     c.Pen.Width = 1;
     c.Pen.Style = psDot;

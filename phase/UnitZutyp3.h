@@ -41,11 +41,15 @@ extern const AlloyRuns::Rows SolvusRows;
 
 extern const std::array<AlloyRuns::Script, 4> Scripts;
 
+// What the probe reads on the diagram: its curves, fields and structures.
+const DiagramProbe::Map& ProbeMap();
+
 } // namespace UnitZutyp3
 
 class TFormZuTyp3 : public TAlloyRunsForm {
 public:
     TFormZuTyp3();
+    const DiagramProbe::Map& ProbeMap() const override { return UnitZutyp3::ProbeMap(); }
 
     TTimer* TimerL1;
     TTimer* TimerL2;

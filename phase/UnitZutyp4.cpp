@@ -214,6 +214,10 @@ const CurvePiece Boundaries[] = {
     {{296, 180}, 297, 480, BetaSolidus}, {{296, 180}, 298, 320, BetaSolvus},
 };
 const PhaseDiagram::Segment DottedLines[] = {{{112, 180}, {112, 370}}, {{296, 180}, {296, 370}}};
+// The peritectic line, from the melt's end to the α crystals' greatest solubility, and the
+// peritectic point P, the β crystals' composition on it.
+const PhaseDiagram::Segment DiagramPeritectic{{365, 180}, {112, 180}};
+constexpr TPoint PointP{296, 180};
 
 constexpr TRect WhiteField{20, 20, 481, 370};
 // The inset, where the α → β pictures run, with its captions.
@@ -276,6 +280,91 @@ const std::array<Script, 3> Scripts{{
      }},
 }};
 
+const DiagramProbe::Map& ProbeMap() {
+    namespace P = DiagramProbe;
+    using P::MeltSide;
+    using P::Role;
+    static const P::Map map = [] {
+        const TRect frame{WhiteField.Left, WhiteField.Top, WhiteField.Right - 1, WhiteField.Bottom};
+        P::Map m = P::Schematic(frame);
+        // The inset shows pictures, not the diagram.
+        m.Excluded.push_back(
+            {static_cast<long double>(Inset.Left), static_cast<long double>(Inset.Top),
+             static_cast<long double>(Inset.Right), static_cast<long double>(Inset.Bottom)});
+        const char* keys[] = {"LiquidusAP", "SolidusA", "SolvusA",
+                              "LiquidusPB", "SolidusB", "SolvusB"};
+        const char* meanings[] = {
+            "Liquiduslinie A*–P\nhier beginnt die Kristallisation der α-MK",
+            "Soliduslinie der α-MK\nunterhalb sind die α-MK erstarrt",
+            "Löslichkeitslinie der α-MK\nhier scheiden α-MK β-Segregat aus",
+            "Liquiduslinie P–B*\nhier beginnt die Kristallisation der β-MK",
+            "Soliduslinie der β-MK\nunterhalb sind die β-MK erstarrt",
+            "Löslichkeitslinie der β-MK\nhier scheiden β-MK α-Segregat aus",
+        };
+        for (std::size_t i = 0; i < std::size(Boundaries); ++i)
+            m.Lines.push_back({keys[i], meanings[i], Role::Boundary,
+                               P::Course(PhaseDiagram::CurvePoints(Boundaries[i]))});
+        const TPoint peritectic[] = {DiagramPeritectic.From, DiagramPeritectic.To};
+        m.Lines.push_back({"Peritektikale",
+                           "Peritektikale\nSchmelze + α-MK → β-MK (peritektische Umsetzung)",
+                           Role::Named, P::Course(peritectic)});
+        const char* dividers[] = {"unter α", "unter P"};
+        for (std::size_t i = 0; i < std::size(DottedLines); ++i) {
+            const TPoint course[] = {DottedLines[i].From, DottedLines[i].To};
+            m.Lines.push_back({dividers[i], "", Role::Divider, P::Course(course)});
+        }
+
+        const TPoint starA = Boundaries[0].Start;
+        const long double starB = PhaseDiagram::CurveRow(LiquidusPB(frame.Right));
+        m.Marks.push_back({"A*, Schmelzpunkt der Komponente A (0 % B)",
+                           {static_cast<long double>(starA.X), static_cast<long double>(starA.Y)}});
+        m.Marks.push_back({"B*, Schmelzpunkt der Komponente B (100 % B)",
+                           {static_cast<long double>(frame.Right), starB}});
+        auto mark = [&](TPoint at, const std::string& name) {
+            m.Marks.push_back({name + ", " + P::ShareOfB(frame, at.X),
+                               {static_cast<long double>(at.X), static_cast<long double>(at.Y)}});
+        };
+        mark(DiagramPeritectic.To, "größte Löslichkeit von B in den α-MK");
+        mark(PointP, "Punkt P, peritektischer Punkt, β-MK");
+        mark(DiagramPeritectic.From, "Schmelze der peritektischen Umsetzung");
+
+        const long double row = PointP.Y;
+        P::Field melt{
+            {{"LiquidusAP", "B"}, {"LiquidusPB", "B"}}, "Schmelze", "oberhalb der Liquiduslinie"};
+        P::Field meltAbove = melt;
+        meltAbove.Between = {{"A", "B"}};
+        meltAbove.ToY = starA.Y;
+        P::Field alpha{{{"A", "SolidusA"}, {"A", "SolvusA"}},
+                       "α-Mischkristalle (α-MK)",
+                       "links der Solidus- und Löslichkeitslinie"};
+        P::Field meltAlpha{{{"SolidusA", "LiquidusAP"}},
+                           "Schmelze + α-MK",
+                           "oberhalb der Peritektikale",
+                           {{"α-MK"}, {"Schmelze"}},
+                           MeltSide::Right};
+        P::Field meltBeta{{{"SolidusB", "LiquidusPB"}},
+                          "Schmelze + β-MK",
+                          "zwischen Liquidus- und Soliduslinie",
+                          {{"β-MK"}, {"Schmelze"}},
+                          MeltSide::Right};
+        P::Field beta{{{"SolvusB", "SolidusB"}, {"SolvusB", "B"}},
+                      "β-Mischkristalle (β-MK)",
+                      "zwischen Löslichkeits- und Soliduslinie"};
+        P::Field both{{{"SolvusA", "SolvusB"}},
+                      "α-MK + β-MK",
+                      "unterhalb der Peritektikale",
+                      {{"α-MK"}, {"β-MK"}},
+                      MeltSide::None};
+        both.FromY = row;
+        m.Fields = {melt, meltAbove, alpha, meltAlpha, meltBeta, beta, both};
+        m.Structures = {{"SolvusA", "unter α", "α-MK + β-Segregat"},
+                        {"unter α", "unter P", "α-MK + β-MK"},
+                        {"unter P", "SolvusB", "β-MK + α-Segregat"}};
+        return m;
+    }();
+    return map;
+}
+
 } // namespace UnitZutyp4
 
 using namespace UnitZutyp4;
@@ -334,7 +423,7 @@ void TFormZuTyp4::PaintBoxHauptPaint() {
     c.Pen.Color = clSilver;
     for (const CurvePiece& piece : Boundaries)
         PhaseDiagram::DrawCurve(c, piece);
-    PhaseDiagram::Line(c, 365, 180, 112, 180);
+    PhaseDiagram::Line(c, DiagramPeritectic);
 
     c.Pen.Width = 1;
     c.Pen.Style = psDot;

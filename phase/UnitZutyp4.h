@@ -40,11 +40,15 @@ extern const AlloyRuns::Rows L3Rows;
 
 extern const std::array<AlloyRuns::Script, 3> Scripts;
 
+// What the probe reads on the diagram: its curves, fields and structures.
+const DiagramProbe::Map& ProbeMap();
+
 } // namespace UnitZutyp4
 
 class TFormZuTyp4 : public TAlloyRunsForm {
 public:
     TFormZuTyp4();
+    const DiagramProbe::Map& ProbeMap() const override { return UnitZutyp4::ProbeMap(); }
 
     TTimer* TimerL1;
     TTimer* TimerL2;

@@ -518,6 +518,10 @@ void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
                                 event->position().toPoint().y());
 }
 
+void SurfaceWidget::leaveEvent(QEvent*) {
+    owner_.SurfaceMouseLeave();
+}
+
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
     TForm* form = owner_.OwnerForm();
     if (form && form->AcceptsInput())
@@ -730,10 +734,11 @@ void TContainer::LookChanged() {
     Invalidate();
 }
 
-TGraphicControl* TContainer::ControlAt(int x, int y) const {
+TGraphicControl* TContainer::ControlAt(int x, int y, bool clicks) const {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         auto* graphic = dynamic_cast<TGraphicControl*>(it->get());
-        if (!graphic || !graphic->Visible() || !graphic->HandlesMouse())
+        if (!graphic || !graphic->Visible() ||
+            !(clicks ? graphic->HandlesClicks() : graphic->HandlesMouse()))
             continue;
         TRect r = graphic->BoundsRect();
         if (x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom)
@@ -743,7 +748,7 @@ TGraphicControl* TContainer::ControlAt(int x, int y) const {
 }
 
 bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
-    TGraphicControl* target = ControlAt(x, y);
+    TGraphicControl* target = ControlAt(x, y, /*clicks=*/true);
     if (!target)
         return false;
     int cx = x - target->Left(), cy = y - target->Top();
@@ -756,6 +761,7 @@ bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
 
 void TContainer::SurfaceMouseMove(int x, int y) {
     TGraphicControl* target = ControlAt(x, y);
+    TrackHover(target);
     // The handler may choose the cursor for the place the mouse has come to; it shows at once.
     if (target && target->OnMouseMove)
         TApplication::Guard([&] { target->OnMouseMove(x - target->Left(), y - target->Top()); });
@@ -764,6 +770,17 @@ void TContainer::SurfaceMouseMove(int x, int y) {
                                                 : crDefault;
     if (impl_->surface)
         impl_->surface->setCursor(cursor == crHandPoint ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TContainer::TrackHover(TGraphicControl* now) {
+    TGraphicControl* left = hover_;
+    hover_ = now;
+    if (left && left != now && left->OnMouseLeave)
+        TApplication::Guard(left->OnMouseLeave);
+}
+
+void TContainer::SurfaceMouseLeave() {
+    TrackHover(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -120,9 +120,14 @@ public:
     std::function<void()> OnClick;
     std::function<void(TMouseButton, int x, int y)> OnMouseDown;
     std::function<void(int x, int y)> OnMouseMove;
+    // The mouse has left the control: it moved onto another control or off the surface, or the
+    // window stopped taking the mouse (it was hidden or disabled).
+    std::function<void()> OnMouseLeave;
     TCursor Cursor = crDefault;
-    // A control that handles no mouse event lets clicks through to what lies below it.
-    bool HandlesMouse() const { return OnClick || OnMouseDown || OnMouseMove; }
+    // A control that handles no mouse event lets clicks through to what lies below it, and so
+    // does one that only follows the mouse.
+    bool HandlesMouse() const { return HandlesClicks() || OnMouseMove; }
+    bool HandlesClicks() const { return OnClick || OnMouseDown; }
 
     Target CanvasTarget() override;
     // One step of the window's paint cycle: the canvas takes the control's font and colour, then
@@ -275,6 +280,8 @@ public:
     // Mouse input on the surface, in client coordinates; returns whether a control took it.
     bool SurfaceMouseDown(TMouseButton button, int x, int y);
     void SurfaceMouseMove(int x, int y);
+    // The mouse is no longer over the surface; the control it was over hears of it.
+    void SurfaceMouseLeave();
 
 protected:
     // Paints on the form's own canvas before the graphic controls (a panel paints its bevel).
@@ -289,7 +296,10 @@ protected:
     void DetachSurface();
 
 private:
-    TGraphicControl* ControlAt(int x, int y) const;
+    TGraphicControl* ControlAt(int x, int y, bool clicks = false) const;
+    // Remembers the control the mouse is over now and tells the one it left.
+    void TrackHover(TGraphicControl* now);
+    TGraphicControl* hover_ = nullptr;
     std::vector<std::unique_ptr<TControl>> children_;
     std::unique_ptr<detail::ContainerImpl> impl_;
 };

@@ -232,6 +232,9 @@ int TForm::ClientHeight() const {
 
 void TForm::SetEnabled(bool enabled) {
     enabled_ = enabled;
+    // A disabled window ignores the mouse: for its controls the mouse has gone.
+    if (!enabled)
+        SurfaceMouseLeave();
 }
 
 void TForm::Create() {
@@ -459,6 +462,7 @@ void TForm::ActivateTopModal() {
 }
 
 void TForm::HideWindow() {
+    SurfaceMouseLeave();
     TRect covered = ScreenRect();
     InitVisible(false);
     DetachSurface();
