@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 #include "platform/Screen.h"
@@ -168,7 +169,10 @@ void TApplication::Initialize(Mode mode) {
         // screen pixels and lines stay sharp. A fractional scale (1.5 at 144 dpi) is rounded down.
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
             Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+        if (mode == Mode::Program)
+            Desktop::ChoosePlatform();
         qtApplication = new QApplication(argc, argv);
+        Desktop::Present();
         QApplication::setQuitOnLastWindowClosed(false);
         detail::RegisterEmbeddedFonts();
         QFont menuFont(QStringLiteral("Liberation Sans"));
