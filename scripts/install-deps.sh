@@ -4,7 +4,8 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev \
   fonts-liberation2 googletest libgtest-dev libbenchmark-dev ccache \
-  xvfb xauth xdotool imagemagick clang-format dpkg-dev desktop-file-utils appstream"
+  xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang-format dpkg-dev desktop-file-utils \
+  appstream lintian man-db weston xwayland qt6-wayland"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
