@@ -96,9 +96,10 @@ TEST(ProgramIcon, EverySizeIsASquarePictureOnATransparentGround) {
         ASSERT_TRUE(icon.loadFromData(png.data(), static_cast<int>(png.size()), "PNG")) << size;
         EXPECT_EQ(icon.size(), QSize(size, size));
         ASSERT_TRUE(icon.hasAlphaChannel()) << size;
-        // The tile's rounded corners leave the corner pixels open; its middle is covered.
-        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
-        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        // The tile's rounded corners leave the corner pixels mostly open (at 16 x 16 the arc
+        // still grazes them); its middle is covered.
+        EXPECT_LT(qAlpha(icon.pixel(0, 0)), 64) << size;
+        EXPECT_LT(qAlpha(icon.pixel(size - 1, size - 1)), 64) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
     }
     EXPECT_TRUE(Assets::Icon(20).empty());
