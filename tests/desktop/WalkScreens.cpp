@@ -136,29 +136,40 @@ void OpenFurtherWindows(TForm& screen) {
                 Choose(screen, *item);
 }
 
+// Opens one command's screen and what it opens, then closes them; returns whether the screen
+// is a maximised one.
+bool OpenScreen(TForm& menu, TMenuItem& command) {
+    std::set<const TForm*> before;
+    for (const auto& owned : Application.Forms())
+        if (owned->Visible())
+            before.insert(owned.get());
+    if (!Choose(menu, command))
+        return false;
+    bool maximised = false;
+    for (const auto& owned : Application.Forms()) {
+        TForm& screen = *owned;
+        if (!screen.Visible() || before.count(&screen))
+            continue;
+        maximised = maximised || screen.WindowState == wsMaximized;
+        CheckMaximised(screen);
+        OpenFurtherWindows(screen);
+        CloseWith(screen);
+    }
+    for (const auto& owned : Application.Forms())
+        if (owned->Visible() && !before.count(owned.get()))
+            Fail("\"" + owned->Caption() + "\" stayed open after its screen closed");
+    return maximised;
+}
+
 void WalkTopicMenus(TForm& menu) {
     for (const auto& topic : menu.MainMenu.Items()) {
         if (topic->Name == "Datei")
             continue;
-        for (const auto& command : topic->Items()) {
-            std::set<const TForm*> before;
-            for (const auto& owned : Application.Forms())
-                if (owned->Visible())
-                    before.insert(owned.get());
-            if (!Choose(menu, *command))
-                continue;
-            for (const auto& owned : Application.Forms()) {
-                TForm& screen = *owned;
-                if (!screen.Visible() || before.count(&screen))
-                    continue;
-                CheckMaximised(screen);
-                OpenFurtherWindows(screen);
-                CloseWith(screen);
-            }
-            for (const auto& owned : Application.Forms())
-                if (owned->Visible() && !before.count(owned.get()))
-                    Fail("\"" + owned->Caption() + "\" stayed open after its screen closed");
-        }
+        for (const auto& command : topic->Items())
+            // A maximised screen opens a second time too: its window then knows its frame
+            // before it shows, which once made it ask the compositor for the wrong size.
+            if (OpenScreen(menu, *command))
+                OpenScreen(menu, *command);
     }
 }
 
