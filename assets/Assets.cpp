@@ -1,6 +1,7 @@
 #include "assets/Assets.h"
 
 #include <cstddef>
+#include <iterator>
 
 #include "assets/StripCodec.h"
 
@@ -38,6 +39,14 @@ WB_EMBEDDED(font_sans_regular)
 WB_EMBEDDED(font_sans_bold)
 WB_EMBEDDED(font_serif_regular)
 WB_EMBEDDED(font_serif_bold)
+WB_EMBEDDED(icon_16)
+WB_EMBEDDED(icon_22)
+WB_EMBEDDED(icon_24)
+WB_EMBEDDED(icon_32)
+WB_EMBEDDED(icon_48)
+WB_EMBEDDED(icon_64)
+WB_EMBEDDED(icon_128)
+WB_EMBEDDED(icon_256)
 
 #undef WB_EMBEDDED_TWICE
 #undef WB_EMBEDDED
@@ -133,6 +142,18 @@ std::vector<TPixels> Strip(std::string_view name, int scale) {
         return {};
     }
     return StripCodec::Decode(StripCodec::Find(archive, name));
+}
+
+std::span<const std::uint8_t> Icon(int size) {
+    using Accessor = std::span<const std::uint8_t> (*)();
+    static constexpr Accessor Icons[] = {Embedded_icon_16,  Embedded_icon_22, Embedded_icon_24,
+                                         Embedded_icon_32,  Embedded_icon_48, Embedded_icon_64,
+                                         Embedded_icon_128, Embedded_icon_256};
+    static_assert(std::size(Icons) == std::size(IconSizes));
+    for (std::size_t i = 0; i < std::size(IconSizes); ++i)
+        if (IconSizes[i] == size)
+            return Icons[i]();
+    return {};
 }
 
 std::span<const std::uint8_t> FontSansRegular() {

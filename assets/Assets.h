@@ -52,6 +52,10 @@ std::span<const std::uint8_t> NormalisedMicrograph(int scale = 1);
 // colour codes holds no others at scale 2 either.
 std::vector<TPixels> Strip(std::string_view name, int scale = 1);
 
+// The program's icon, PNG with alpha, square, at each of these edge lengths; empty for another.
+inline constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+std::span<const std::uint8_t> Icon(int size);
+
 // TrueType files, embedded as they are, at no scale.
 std::span<const std::uint8_t> FontSansRegular();
 std::span<const std::uint8_t> FontSansBold();

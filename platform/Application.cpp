@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Keys.h"
 #include "platform/ScaleFit.h"
@@ -150,6 +151,7 @@ void CreateToolkit() {
     static char name[] = "waermebehandlung";
     static char* argv[] = {name, nullptr};
     qtApplication = new QApplication(argc, argv);
+    Desktop::Present();
     QApplication::setQuitOnLastWindowClosed(false);
     detail::RegisterEmbeddedFonts();
     QFont menuFont(QStringLiteral("Liberation Sans"));
@@ -224,6 +226,8 @@ void TApplication::Initialize(Mode mode, const LayoutFits& fits) {
         constexpr int LargeBlock = 256 * 1024;
         mallopt(M_MMAP_THRESHOLD, LargeBlock);
 #endif
+        if (mode == Mode::Program)
+            Desktop::ChoosePlatform();
         StartWindowSystem(fits);
         qtApplication->installEventFilter(new InputFilter);
         detail::InstallAccessibility();

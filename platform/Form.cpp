@@ -116,7 +116,8 @@ void FormWindow::MeasureFrame() {
     QSize extra = frameGeometry().size() - geometry().size();
     if (extra != frameExtra_ && extra.width() >= 0 && extra.height() >= 0) {
         frameExtra_ = extra;
-        // The form's size is the outer size: the client area gives way to the frame.
+        // The form's size is the outer size: the client area gives way to the frame, or, where
+        // the desktop sizes the window, the outer size grows by it.
         form_.ApplyGeometry();
     }
 }
@@ -341,7 +342,27 @@ void TForm::ApplyBorderStyle() {
     window_->setWindowFlags(flags);
 }
 
+bool TForm::SizedByDesktop() const {
+    // A maximised window has the size its window manager or compositor gave it. A Wayland
+    // compositor even ends a program whose maximised window asks for another size.
+    return detail::WindowsOnDisplay() && window_->isVisible() && window_->isMaximized();
+}
+
+void TForm::FollowDesktopSize() {
+    const QSize extra = window_->FrameExtra();
+    applyingGeometry_ = true;
+    PlaceAligned({Left(), Top(), Left() + window_->width() + extra.width(),
+                  Top() + window_->height() + extra.height()});
+    window_->LayOut();
+    applyingGeometry_ = false;
+    ResizeSurface(ClientWidth(), ClientHeight());
+}
+
 void TForm::ApplyGeometry() {
+    if (SizedByDesktop()) {
+        FollowDesktopSize();
+        return;
+    }
     QSize extra = window_->FrameExtra();
     applyingGeometry_ = true;
     window_->move(Left(), Top());

@@ -153,6 +153,9 @@ private:
     static void LabelMenu(TMenuItem& menu);
     void ApplyBorderStyle();
     void ApplyGeometry();
+    bool SizedByDesktop() const;
+    // The form takes the size the desktop gave its window.
+    void FollowDesktopSize();
     void WindowResized(int outerWidth, int outerHeight);
     void WindowMoved(int left, int top);
     void HideWindow();

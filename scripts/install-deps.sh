@@ -4,7 +4,8 @@
 set -eu
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg62-turbo-dev \
   fonts-liberation2 googletest libgtest-dev libbenchmark-dev ccache \
-  xvfb xauth xdotool imagemagick clang-format dpkg-dev desktop-file-utils appstream"
+  xvfb xauth xdotool x11-utils imagemagick librsvg2-bin clang-format dpkg-dev desktop-file-utils \
+  appstream lintian man-db weston xwayland qt6-wayland"
 # The check on scaled desktops sets the desktop's dpi (xrdb) and measures screenshots (PIL).
 packages="$packages x11-xserver-utils python3-pil"
 # The program holds the X server with a connection of its own while the toolkit restarts.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
+#include <sstream>
 
 #include "assets/generator/Paint.h"
 #include "assets/generator/Png.h"
@@ -135,23 +137,76 @@ TPixels PaintIcon(int size) {
     return out;
 }
 
+// An SVG colour: #rrggbb.
+std::string Hex(TRgb c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", static_cast<int>(std::lround(c.R)),
+                  static_cast<int>(std::lround(c.G)), static_cast<int>(std::lround(c.B)));
+    return text;
+}
+
 } // namespace
+
+std::string IconSvg() {
+    // The same design in grid units, for desktops that scale the icon to any size: the tile's
+    // two fields meet at the halt, the rim lies inside the tile, the curve has round ends.
+    constexpr double RimWidth = 0.75, AxisWidth = 1, CurveWidth = 1.75;
+    std::ostringstream svg;
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << Grid << "\" height=\"" << Grid
+        << "\" viewBox=\"0 0 " << Grid << ' ' << Grid << "\">\n"
+        << "  <defs><clipPath id=\"tile\"><rect width=\"" << Grid << "\" height=\"" << Grid
+        << "\" rx=\"" << CornerRadius << "\"/></clipPath></defs>\n"
+        << "  <g clip-path=\"url(#tile)\">\n"
+        << "    <rect width=\"" << Grid << "\" height=\"" << HaltY << "\" fill=\"" << Hex(Melt)
+        << "\"/>\n"
+        << "    <rect y=\"" << HaltY << "\" width=\"" << Grid << "\" height=\"" << Grid - HaltY
+        << "\" fill=\"" << Hex(Solid)
+        << "\"/>\n"
+        // Half of a stroke twice the rim's width falls inside the clipped tile.
+        << "    <rect width=\"" << Grid << "\" height=\"" << Grid << "\" rx=\"" << CornerRadius
+        << "\" fill=\"none\" stroke=\"" << Hex(Rim) << "\" stroke-width=\"" << 2 * RimWidth
+        << "\"/>\n"
+        << "  </g>\n"
+        << "  <path d=\"M" << AxisX << ' ' << AxisTop << "V" << AxisY + AxisWidth / 2 << "M"
+        << AxisX - AxisWidth / 2 << ' ' << AxisY << "H" << AxisRight << "\" fill=\"none\" stroke=\""
+        << Hex(Axis) << "\" stroke-width=\"" << AxisWidth << "\"/>\n"
+        << "  <polyline points=\"";
+    for (std::size_t i = 0; i < std::size(Curve); ++i) {
+        svg << (i ? " " : "") << Curve[i].X << ',' << Curve[i].Y;
+    }
+    svg << "\" fill=\"none\" stroke=\"" << Hex(Red) << "\" stroke-width=\"" << CurveWidth
+        << "\" stroke-linecap=\"round\" stroke-linejoin=\"round\"/>\n"
+        << "</svg>\n";
+    return svg.str();
+}
+
+std::filesystem::path IconFile(const std::filesystem::path& dir, const std::string& name,
+                               int size) {
+    const std::string edge = std::to_string(size);
+    return dir / (edge + "x" + edge) / "apps" / (name + ".png");
+}
 
 bool WriteIcons(const std::filesystem::path& dir, const std::string& name) {
     for (int size : IconSizes) {
-        const std::string edge = std::to_string(size);
-        const std::filesystem::path folder = dir / (edge + "x" + edge) / "apps";
+        const std::filesystem::path path = IconFile(dir, name, size);
         std::error_code ec;
-        std::filesystem::create_directories(folder, ec);
+        std::filesystem::create_directories(path.parent_path(), ec);
         const std::vector<std::uint8_t> png = EncodePng(PaintIcon(size));
-        std::ofstream file(folder / (name + ".png"), std::ios::binary | std::ios::trunc);
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(png.data()),
                    static_cast<std::streamsize>(png.size()));
         if (ec || !file) {
             return false;
         }
     }
-    return true;
+    const std::filesystem::path scalable = dir / "scalable" / "apps";
+    std::error_code ec;
+    std::filesystem::create_directories(scalable, ec);
+    const std::string svg = IconSvg();
+    std::ofstream file(scalable / (name + ".svg"), std::ios::binary | std::ios::trunc);
+    file.write(svg.data(), static_cast<std::streamsize>(svg.size()));
+    return !ec && static_cast<bool>(file);
 }
 
 } // namespace Generator

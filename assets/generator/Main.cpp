@@ -334,9 +334,17 @@ bool Run(int argc, char** argv) {
         embeds.push_back(e);
     }
 
-    // The desktop icon is installed beside the program, not embedded in it.
+    // The desktop icon is installed beside the program for the desktop's menus and docks, and
+    // embedded too: every window carries it, since the program reads no files.
     if (!Generator::WriteIcons(dir / "icons", DesktopId)) {
         return Fail("cannot write the icons to " + (dir / "icons").string());
+    }
+    for (int size : Generator::IconSizes) {
+        const std::string name = Generator::IconAssetName(size);
+        if (!addName(name)) {
+            return false;
+        }
+        embeds.push_back({name, Generator::IconFile(dir / "icons", DesktopId, size)});
     }
 
     const std::string text = AssemblerText(embeds);
