@@ -2,8 +2,10 @@
 
 #include "app/Registry.h"
 #include "platform/Application.h"
+#include "platform/Display.h"
 
 int main() {
+    RequireDisplay();
     Application.Initialize(TApplication::Mode::Program);
     CreateScreens();
     int status = Application.Run();
