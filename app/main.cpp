@@ -2,9 +2,11 @@
 
 #include "app/Registry.h"
 #include "platform/Application.h"
+#include "platform/Display.h"
 #include "shell/ScreenFrame.h"
 
 int main() {
+    RequireDisplay();
     Application.Initialize(TApplication::Mode::Program, ScreenFrame::FitsScreen);
     CreateScreens();
     int status = Application.Run();

@@ -116,11 +116,22 @@ private:
         return window ? &window->Form() : nullptr;
     }
 
+    // A key goes first to the focused control, or to the window when none has the focus; a key
+    // that control leaves goes on to its parents. Only that first receiver hands it to the form,
+    // so that the form sees every key once.
+    static bool FirstReceiver(QObject* object) {
+        auto* widget = static_cast<QWidget*>(object);
+        QWidget* focused = widget->window()->focusWidget();
+        return widget == (focused ? focused : widget->window());
+    }
+
     static bool FilterKey(QObject* object, QKeyEvent* e) {
         TForm* form = FormOf(object);
         if (!form)
             return false;
         const bool shut = form->Blocked() || !form->Enabled();
+        if (!FirstReceiver(object))
+            return shut;
         const int key = VirtualKey(*e);
         // Alt and Ctrl with another key belong to the menu bar's accelerators.
         const bool modifierAlone = key == VK_SHIFT || key == VK_CONTROL;

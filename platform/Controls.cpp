@@ -996,13 +996,21 @@ QScrollBar* Bar(QWidget* w) {
 TScrollBar::TScrollBar(TContainer* parent)
     : TWinControl(parent, new QScrollBar(Qt::Horizontal, SurfaceOf(parent))) {
     // Only the learner's scroll events report; setting the position from code is silent.
-    QObject::connect(Bar(widget_), &QScrollBar::actionTriggered, [this](int) {
-        QScrollBar* bar = Bar(widget_);
-        if (OnScroll)
-            TApplication::Guard([&] { OnScroll(bar->sliderPosition()); });
-    });
+    QObject::connect(Bar(widget_), &QScrollBar::actionTriggered,
+                     [this](int) { Scroll(Bar(widget_)->sliderPosition()); });
     detail::AcceptKeyboardFocus(widget_);
     detail::ArrowsMoveSlider(Bar(widget_));
+}
+
+void TScrollBar::Scroll(int position) {
+    QScrollBar* bar = Bar(widget_);
+    {
+        // Moving the slider makes the widget report the move itself; it is reported once, here.
+        QSignalBlocker quiet(bar);
+        bar->setSliderPosition(std::clamp(position, bar->minimum(), bar->maximum()));
+    }
+    if (OnScroll)
+        TApplication::Guard([&] { OnScroll(bar->sliderPosition()); });
 }
 
 void TScrollBar::SetParams(int position, int min, int max) {

@@ -391,6 +391,9 @@ public:
     int SmallChange() const;
     int LargeChange() const;
     std::function<void(int position)> OnScroll;
+    // What a scroll of the learner does (used by the widget and by the tests): the slider moves
+    // to the position, kept within the range, and the scroll handler gets where it stands.
+    void Scroll(int position);
 };
 
 // A hint bar along the bottom edge with one fixed text.

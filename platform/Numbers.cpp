@@ -1,9 +1,12 @@
 #include "platform/Numbers.h"
 
+#include "platform/TextDirection.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -65,7 +68,8 @@ bool IsUnderflow(const std::string& s) {
 } // namespace
 
 double StrToFloat(const std::string& text) {
-    const std::string invalid = "'" + text + "' ist kein gültiger Gleitkommawert";
+    // The typed text keeps its own direction inside the quotes; the sentence reads left to right.
+    const std::string invalid = "'" + Isolated(text) + "' ist kein gültiger Gleitkommawert";
     std::size_t first = text.find_first_not_of(" \t");
     std::size_t last = text.find_last_not_of(" \t");
     std::string s = first == std::string::npos ? "" : text.substr(first, last - first + 1);
@@ -78,9 +82,14 @@ double StrToFloat(const std::string& text) {
         s.erase(0, 1);
     double value = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    // A number too small to hold is still a number: it is zero.
-    if (ec == std::errc::result_out_of_range && IsUnderflow(s))
-        return 0;
+    // A number beyond a double's range is still a number: too small to hold, it is zero; too
+    // large, it is infinite, and the caller's range check refuses it like any other large value.
+    if (ec == std::errc::result_out_of_range) {
+        if (IsUnderflow(s))
+            return 0;
+        const double infinity = std::numeric_limits<double>::infinity();
+        return s[0] == '-' ? -infinity : infinity;
+    }
     if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
         throw EConvertError(invalid);
     return value;

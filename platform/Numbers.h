@@ -14,7 +14,8 @@ public:
 
 // A decimal real: optional blanks around it, an optional sign, '.' or ',' as the decimal
 // separator, an optional exponent. Anything else, the empty text included, raises EConvertError
-// with the message "'text' ist kein gültiger Gleitkommawert".
+// with the message "'text' ist kein gültiger Gleitkommawert", the text in it isolated (see
+// Isolated). A decimal too small for a double is zero, one too large is infinity with its sign.
 double StrToFloat(const std::string& text);
 // General format, up to 15 significant digits in the shortest form, with a decimal comma.
 std::string FloatToStr(double value);

@@ -1,10 +1,10 @@
 #!/bin/bash
 # Starts the real program under Xvfb at 800x600 and 1024x768 and drives it with the keyboard as a
 # learner would: the cover appears, "&Info" opens the information screen, the topic menu opens,
-# every command of every topic menu opens its screen, and the screens that open further windows
-# (the lattice cells, the micrograph viewers, the C 45 micrographs) open them; each closes with
-# Esc. Then Esc leaves the menu and the
-# program, which must end with status 0. Every one of the program's windows is opened once.
+# a walk through each topic menu chooses every command and knows it by the window it opens, and
+# the screens that open further windows (the lattice cells, the micrograph viewers, the C 45
+# micrographs) open them; each closes with Esc. Then Esc leaves the menu and the program, which
+# must end with status 0. Every one of the program's windows is opened.
 #   scripts/smoke.sh BINARY [SIZE...]      (sizes default to 800x600 1024x768)
 set -u
 bin=$1
@@ -19,8 +19,9 @@ trap 'rm -rf "$logs"' EXIT
 cover="Grundlagen der Wärmebehandlung"
 menu="Zustandsschaubilder/Zustandsschaubild Eisen-Kohlenstoff/Grundlagen der Wärmebehandlung von Stählen"
 
-# The topic menus: their access key and their commands' windows, in the menus' order. Every
-# command is enabled, so the n-th command is n steps from the first.
+# The windows the commands of each topic menu open, in the menus' order. The walk finds each
+# command by the caption of the window it opens, so that commands enabled or added later shift
+# nothing; every window listed here must open.
 zustand=(
     "Allgemeines zu  Zustandsschaubildern"
     "Entstehung von  Zustandsschaubildern"
@@ -105,17 +106,6 @@ press() {
     sleep 0.2
     for k in "$@"; do xdotool key "$k"; sleep 0.25; done
 }
-# The keys that choose the index-th of count commands of a menu: down from the first, or up
-# from the first round to the last, whichever is shorter.
-choose() {
-    local index=$1 count=$2 keys=() i
-    if [ "$index" -le $((count / 2)) ]; then
-        for ((i = 0; i < index; i++)); do keys+=(Down); done
-    else
-        for ((i = index; i < count; i++)); do keys+=(Up); done
-    fi
-    echo "${keys[@]}" Return
-}
 step_fail() { echo "$*"; exit 1; }
 close() {
     press "$1" Escape
@@ -173,18 +163,52 @@ on_screen() {
     esac
 }
 
-# Opens every command of one topic menu in turn.
-walk_menu() {
-    local key=$1 menuwin=$2
-    shift 2
-    local titles=("$@") i w keys
-    for ((i = 0; i < ${#titles[@]}; i++)); do
-        read -ra keys <<<"$(choose "$i" "${#titles[@]}")"
-        press "$menuwin" "$key" "${keys[@]}"
-        w=$(window_named "${titles[i]}") || step_fail "\"${titles[i]}\" did not open"
-        on_screen "$w" "${titles[i]}"
-        close "$w" "${titles[i]}"
+# The window a command opened: visible, with a caption, and neither the cover nor the topic
+# menu. Prints its id and caption.
+opened_window() {
+    local id name
+    for _ in $(seq 200); do
+        for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            [ "$id" != "$c" ] && [ "$id" != "$m" ] || continue
+            name=$(xdotool getwindowname "$id" 2>/dev/null) || continue
+            [ -n "$name" ] && { sleep 0.4; printf '%s\t%s\n' "$id" "$name"; return 0; }
+        done
+        sleep 0.1
     done
+    return 1
+}
+
+# Walks one topic menu from its first command down, one more step each time, choosing each
+# command in turn, until the walk comes round to the first command again. A window listed for
+# the menu gets its steps; a window not listed is only closed. Every listed one must have opened.
+walk_menu() {
+    local key=$1
+    shift
+    local titles=("$@") first="" step id title keys t i
+    local -A seen=()
+    for ((step = 0; step <= 2 * ${#titles[@]} + 2; step++)); do
+        keys=("$key")
+        for ((i = 0; i < step; i++)); do keys+=(Down); done
+        press "$m" "${keys[@]}" Return
+        IFS=$'\t' read -r id title <<<"$(opened_window)" || step_fail "step $step of $key opened no window"
+        [ -n "$id" ] || step_fail "step $step of $key opened no window"
+        if [ "$step" -gt 0 ] && [ "$title" = "$first" ]; then
+            close "$id" "$title"
+            for t in "${titles[@]}"; do
+                [ -n "${seen[$t]:-}" ] || step_fail "no command of $key opened \"$t\""
+            done
+            return 0
+        fi
+        [ "$step" -gt 0 ] || first=$title
+        if printf '%s\n' "${titles[@]}" | grep -qxF -- "$title"; then
+            on_screen "$id" "$title"
+            seen[$title]=1
+        else
+            echo "smoke: $key also opens \"$title\""
+        fi
+        close "$id" "$title"
+    done
+    step_fail "the walk through $key never came round to its first command"
 }
 
 run_at() {
@@ -213,10 +237,10 @@ run_at() {
         close "$info" "Information"
         press "$c" alt+p
         m=$(window_named "$menu") || step_fail "no menu"
-        walk_menu alt+z "$m" "${zustand[@]}"
-        walk_menu alt+e "$m" "${eisen[@]}"
-        walk_menu alt+t "$m" "${zeit[@]}"
-        walk_menu alt+w "$m" "${waerme[@]}"
+        walk_menu alt+z "${zustand[@]}"
+        walk_menu alt+e "${eisen[@]}"
+        walk_menu alt+t "${zeit[@]}"
+        walk_menu alt+w "${waerme[@]}"
         close "$m" "$menu"
         press "$c" Escape
     ) || result=1

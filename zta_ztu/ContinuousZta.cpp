@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Screen.h"
+#include "platform/TextDirection.h"
 
 #include <cmath>
 #include <limits>
@@ -223,9 +224,10 @@ void TContinuousZtaScreen::TimerVaufTimer() {
     }
     if (x < PaintBoxLog->Width() && y >= own.Ceiling)
         return;
-    // The typed text, as typed, fills the caption's gap.
+    // The typed text, as typed, fills the caption's gap, keeping its direction to itself.
     CurveCaption(x + own.Caption.Dx, Round(y + own.Caption.Dy), own.Caption.Text, clWhite, Green);
-    CurveCaption(x + own.TypedDx, Round(y + own.TypedDy), EditVauf->Text(), clWhite, Green);
+    CurveCaption(x + own.TypedDx, Round(y + own.TypedDy), Isolated(EditVauf->Text()), clWhite,
+                 Green);
     StartBoundary(0);
     TimerVauf->SetEnabled(false);
     TCanvas& main = PaintBoxHaupt->Canvas;

@@ -3,6 +3,7 @@
 
 #include "TestForm.h"
 #include "platform/ImageList.h"
+#include "platform/TextDirection.h"
 #include "platform/detail/QtBridge.h"
 
 using harness::Pixel;
@@ -219,6 +220,37 @@ TEST_F(CanvasTest, TextFillsItsCellWithTheBrushColourUnlessTheBrushIsClear) {
         for (int x = 10; x < 10 + width; ++x)
             red += At(x, y) == clRed;
     EXPECT_GT(red, 20);
+}
+
+TEST_F(CanvasTest, IsolatedTypedTextKeepsItsDirectionToItselfAndTheMarksAreInvisible) {
+    c.Font.Height = 20;
+    c.Brush.Color = clWhite;
+    auto drawn = [&](const std::string& text) {
+        Clear();
+        c.TextOut(5, 5, text);
+        return form.Snapshot();
+    };
+    // The marks take no room and leave no ink.
+    EXPECT_EQ(c.TextWidth(Isolated("2,5")), c.TextWidth("2,5"));
+    EXPECT_TRUE(harness::SamePixels(drawn(Isolated("2,5")), drawn("2,5")));
+    // A right-to-left override typed into the quotes turns only what follows it there, not the
+    // rest of the sentence; left alone it turns the sentence too.
+    const std::string rest = "' ist kein";
+    const TPixels reversed = drawn("'ba" + rest);
+    EXPECT_TRUE(harness::SamePixels(drawn("'" + Isolated("\u202Eab") + rest), reversed));
+    EXPECT_FALSE(harness::SamePixels(drawn("'\u202Eab" + rest), reversed));
+    // A closing mark typed to break out of the isolate is dropped.
+    EXPECT_TRUE(harness::SamePixels(drawn("'" + Isolated("\u202Ea\u2069b") + rest), reversed));
+}
+
+TEST(TextDirection, TheTypedTextSitsBetweenOneIsolateAndItsClose) {
+    EXPECT_EQ(Isolated(""), "\u2068\u2069");
+    EXPECT_EQ(Isolated("2,5"), "\u20682,5\u2069");
+    // Isolates the text opens are closed inside it; its own closes pair with its own opens only.
+    EXPECT_EQ(Isolated("\u2067ab"), "\u2068\u2067ab\u2069\u2069");
+    EXPECT_EQ(Isolated("\u2066a\u2069b\u2069"), "\u2068\u2066a\u2069b\u2069");
+    // Broken UTF-8 at the end stays as it is.
+    EXPECT_EQ(Isolated("a\xE2\x81"), "\u2068a\xE2\x81\u2069");
 }
 
 TEST(FontHeights, PositiveIsTheCellAndNegativeTheCharacterHeight) {

@@ -1,7 +1,8 @@
 // The soak run: the random learner of the random-use test for hours' worth of use, under the
 // sanitizers. Every sequence is seeded and replayable: on the first fault (a sanitizer report, a
 // crash, a hang, or no window left that takes input) the run prints the screen size, seed and
-// step, and the command that replays exactly that sequence up to the fault.
+// step, and the command that replays exactly that sequence up to the fault. At the end it says
+// which screens and menu commands the learner reached, and how often each kind of act took effect.
 //
 //   waermebehandlung-soak --size WxH --seeds FIRST-LAST --events N
 //     runs seeds FIRST to LAST, N learner events each, at one screen size.
@@ -112,7 +113,7 @@ bool Parse(int argc, char** argv, TOptions& o) {
 }
 
 // One seed's sequence; the program is started again whenever the learner leaves it.
-bool RunSeed(const TOptions& o, std::uint64_t seed) {
+bool RunSeed(const TOptions& o, std::uint64_t seed, harness::Reach& reach) {
     harness::Dice dice(seed);
     SetReplay(o, seed);
     long step = 0;
@@ -121,7 +122,7 @@ bool RunSeed(const TOptions& o, std::uint64_t seed) {
         for (; step < o.Events && !Application.Terminated(); ++step) {
             currentStep = step;
             alarm(HangSeconds);
-            harness::Act(dice);
+            harness::Act(dice, session, reach);
             if (!Application.Terminated() && !harness::ActiveForm()) {
                 ReportFault("no window takes input");
                 return false;
@@ -154,8 +155,9 @@ int main(int argc, char** argv) {
     Application.Initialize(TApplication::Mode::Headless);
     const auto start = std::chrono::steady_clock::now();
     long events = 0;
+    harness::Reach reach;
     for (std::uint64_t seed = o.FirstSeed; seed <= o.LastSeed; ++seed) {
-        if (!RunSeed(o, seed))
+        if (!RunSeed(o, seed, reach))
             return 1;
         events += o.Events;
         const double seconds =
@@ -165,5 +167,6 @@ int main(int argc, char** argv) {
                     events / std::max(seconds, 1e-3));
         std::fflush(stdout);
     }
+    std::printf("soak %dx%d: %s", o.Width, o.Height, harness::Summary(reach).c_str());
     return 0;
 }

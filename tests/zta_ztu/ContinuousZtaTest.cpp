@@ -234,8 +234,9 @@ TEST_P(ContinuousZta, RatesOutOfRangeAndTextsThatAreNoNumberDrawNothing) {
     RunChain();
     const TPixels before = form->Snapshot();
     // 999.99999 is 1000 once stored as a single; 1e-400 is too small to hold, a number that is 0;
-    // 1e300 is too large for a single.
-    for (const char* ignored : {"1.5", "1000", "-5", "0", "999.99999", "1e6", "1e-400", "1e300"}) {
+    // 1e300 is too large for a single, 1e999 even for a double: both are too large a rate.
+    for (const char* ignored :
+         {"1.5", "1000", "-5", "0", "999.99999", "1e6", "1e-400", "1e300", "1e999", "-1e999"}) {
         Type(ignored);
         EXPECT_TRUE(Idle()) << ignored;
         EXPECT_TRUE(form->ButtonVauf->Enabled()) << ignored;
@@ -243,11 +244,11 @@ TEST_P(ContinuousZta, RatesOutOfRangeAndTextsThatAreNoNumberDrawNothing) {
     }
     EXPECT_TRUE(session.Errors.empty());
     for (const std::string bad :
-         {"", "abc", "2,5,1", "2abc", "0x10", "nan", "inf", "1e400", "%s%n", "2 5"}) {
+         {"", "abc", "2,5,1", "2abc", "0x10", "nan", "inf", "1e", "%s%n", "2 5"}) {
         session.Errors.clear();
         Type(bad);
         ASSERT_EQ(session.Errors.size(), 1u) << bad;
-        EXPECT_EQ(session.Errors[0], "'" + bad + "' ist kein gültiger Gleitkommawert");
+        EXPECT_EQ(session.Errors[0], "'\u2068" + bad + "\u2069' ist kein gültiger Gleitkommawert");
         EXPECT_TRUE(Idle()) << bad;
         EXPECT_TRUE(form->ButtonVauf->Enabled());
     }
@@ -324,6 +325,8 @@ TEST(HeatingRate, IsReadAsASingleAndDrawsOnlyInsideTheRange) {
     EXPECT_TRUE(DrawsCurve(999.9f));
     EXPECT_FALSE(DrawsCurve(1000.0f));
     EXPECT_FALSE(DrawsCurve(ReadRate("1e300")));
+    EXPECT_FALSE(DrawsCurve(ReadRate("1e999")));
+    EXPECT_FALSE(DrawsCurve(ReadRate("-1e999")));
 }
 
 } // namespace

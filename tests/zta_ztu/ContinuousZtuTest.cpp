@@ -25,8 +25,9 @@ protected:
         // A screen still open is closed first, as the learner must.
         if (form && form->Visible())
             harness::Key(*form, VK_ESCAPE);
-        if (!FormMenue->Visible())
+        if (!FormMenue->Visible()) {
             ASSERT_TRUE(harness::Menu(*FormHaupt, "&Programm starten"));
+        }
         ASSERT_TRUE(harness::Menu(*FormMenue, command));
         ASSERT_EQ(harness::ActiveForm(), screen);
         form = screen;

@@ -65,9 +65,10 @@ TEST_P(ZTAZTU045, HeatsHoldsAndCoolsAtTheFiveRates) {
         ++heated;
         // The heating ends at (155, 160), or (199, 199) at factor 1.28, and in the same tick the
         // holding line starts on 160 (202) and takes its first step.
-        if (heated == (Large() ? 40 : 31))
+        if (heated == (Large() ? 40 : 31)) {
             EXPECT_EQ(form.PaintBoxHaupt->Canvas.PenPos,
                       Large() ? (TPoint{201, 202}) : (TPoint{157, 160}));
+        }
     }
     EXPECT_EQ(heated, Large() ? 231 : 180);
     const std::array<int, 5> ticks{144, 145, 62, 51, 26};
