@@ -78,8 +78,9 @@ TEST(Accelerators, EveryCommandOfEveryScreenShowsALetterOfItsOwn) {
                 if (named &&
                     std::count_if(menu.Items().begin(), menu.Items().end(), [&](const auto& other) {
                         return other->Visible && Accelerators::LetterOf(other->Caption()) == named;
-                    }) == 1)
+                    }) == 1) {
                     EXPECT_EQ(shown, item->Caption());
+                }
                 ASSERT_NE(item->Action, nullptr);
                 EXPECT_EQ(static_cast<QAction*>(item->Action)->text(), detail::Q(shown));
             }
