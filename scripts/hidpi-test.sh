@@ -28,28 +28,8 @@ topics=(
 lattices=("Kubisch-raumzentriertes Alpha-Eisengitter" "Kubisch-flächenzentriertes Gamma-Eisengitter")
 hardening="Schematische Prozessführung beim Härten"
 
-pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')"; }
-window_named() {
-    local p id
-    p=$(pattern "$1")
-    for _ in $(seq 200); do
-        id=$(xdotool search --onlyvisible --name "$p" 2>/dev/null | head -1)
-        [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-press() {
-    local window=$1 k
-    shift
-    for _ in $(seq 20); do
-        xdotool windowfocus --sync "$window" 2>/dev/null
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
-        sleep 0.2
-    done
-    sleep 0.2
-    for k in "$@"; do xdotool key "$k"; sleep 0.25; done
-}
+# shellcheck source=scripts/xwindows.sh
+. "$here/xwindows.sh"
 # Prints "title X Y WIDTH HEIGHT" of a window, in device pixels.
 geometry_of() {
     local X Y WIDTH HEIGHT SCREEN WINDOW

@@ -120,41 +120,11 @@ TEST_P(DeviceCanvasTest, GridLinesOfOneLogicalWidthHaveOneDeviceWidthAcrossTheWi
 
 TEST_P(DeviceCanvasTest, NotXorDrawnTwiceRestoresEveryDevicePixel) {
     ScaledForm s(GetParam());
-    TCanvas& c = s.Canvas();
-    c.Brush.Color = 0x02ABFD;
-    c.Rectangle(0, 0, 120, 90);
-    c.Pen.Width = 3;
-    c.Pen.Color = clBlue;
-    c.MoveTo(0, 149);
-    c.LineTo(199, 0);
-    c.Brush.Color = 0x80FFFF;
-    c.TextOut(10, 100, "Schmelze");
+    harness::PaintVariedBackground(s.Canvas());
     const TPixels before = s.form->Snapshot();
-
-    auto shapes = [&] {
-        c.Pen.Mode = pmNotXor;
-        c.Brush.Color = clYellow;
-        c.Pen.Color = 0x808080;
-        for (int width : {1, 2, 3, 10}) {
-            c.Pen.Width = width;
-            c.MoveTo(5, 5 + width * 3);
-            c.LineTo(190, 140 - width * 5);
-            c.LineTo(100, 10);
-            c.LineTo(100, 10);
-        }
-        c.Pen.Width = 1;
-        c.Pen.Style = psDot;
-        c.MoveTo(0, 70);
-        c.LineTo(199, 75);
-        c.Pen.Style = psSolid;
-        c.Brush.Style = bsClear;
-        c.Rectangle(20, 20, 170, 120);
-        c.Ellipse(30, 30, 90, 80);
-        c.Polygon({{10, 140}, {60, 90}, {110, 140}});
-    };
-    shapes();
+    harness::DrawNotXorShapes(s.Canvas());
     EXPECT_FALSE(harness::SamePixels(before, s.form->Snapshot()));
-    shapes();
+    harness::DrawNotXorShapes(s.Canvas());
     EXPECT_TRUE(harness::SamePixels(before, s.form->Snapshot()));
 }
 
