@@ -1,5 +1,7 @@
 #include "RandomLearner.h"
 
+#include "platform/Accelerators.h"
+
 #include "platform/Controls.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
@@ -81,21 +83,12 @@ bool MayLeave(Dice& dice, const TForm& form, const TMenuItem* item, int key) {
     return !Leaves(form, item, key) || dice.Below(LeaveOnceIn) == 0;
 }
 
-// The letter or digit a caption marks with '&' for its accelerator, upper case; 0 for none.
-char Accelerator(const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const char c = caption[i + 1];
-        if (c >= 'a' && c <= 'z')
-            return static_cast<char>(c - 'a' + 'A');
-        return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ? c : 0;
-    }
-    return 0;
+// The letter or digit a command shows underlined, upper case as typed with Alt; 0 for none.
+char Accelerator(const TMenuItem& item) {
+    const char c = Accelerators::LetterOf(item.ShownCaption());
+    if (c >= 'a' && c <= 'z')
+        return static_cast<char>(c - 'a' + 'A');
+    return c >= '0' && c <= '9' ? c : 0;
 }
 
 // What a key types without Shift: its small letter, digit or blank; nothing for the rest.
@@ -164,7 +157,7 @@ std::vector<TMenuItem*> Walkable(const TMenuItem& menu) {
 void AltLetter(Dice& dice, Session& session, Reach& reach, TForm& form) {
     std::vector<char> letters;
     for (const auto& top : form.MainMenu.Items())
-        if (char a = Accelerator(top->Caption()); a && top->Visible)
+        if (char a = Accelerator(*top); a && top->Visible)
             letters.push_back(a);
     // Now and then a letter no caption marks.
     const char letter =
@@ -176,7 +169,7 @@ void AltLetter(Dice& dice, Session& session, Reach& reach, TForm& form) {
         return;
     TMenuItem* top = nullptr;
     for (const auto& item : form.MainMenu.Items())
-        if (item->Visible && item->Enabled() && Accelerator(item->Caption()) == letter && !top)
+        if (item->Visible && item->Enabled() && Accelerator(*item) == letter && !top)
             top = item.get();
     if (!top)
         return;
@@ -192,7 +185,7 @@ void AltLetter(Dice& dice, Session& session, Reach& reach, TForm& form) {
     if (dice.Below(3) == 0) {
         const char key = static_cast<char>('A' + dice.Below(26));
         for (TMenuItem* item : items)
-            if (Accelerator(item->Caption()) == key && !chosen)
+            if (Accelerator(*item) == key && !chosen)
                 chosen = item;
     } else {
         // Down from the first command, round to the top after the last.
