@@ -302,9 +302,13 @@ void DrawDeviceText(QPainter& p, const QRect& span, const TFont& font, const std
     p.setFont(device);
     p.setPen(detail::ToQColor(font.Color));
     p.translate(span.left(), span.top() + ascent);
-    if (natural > span.width())
-        p.scale(static_cast<qreal>(span.width()) / natural, 1);
-    p.drawText(0, 0, shown);
+    const qreal narrowing = natural > span.width() ? qreal(span.width()) / natural : 1.0;
+    if (detail::HintsWidenStems(font)) {
+        detail::DrawTextWithEvenStems(p, device, shown, narrowing);
+    } else {
+        p.scale(narrowing, 1);
+        p.drawText(0, 0, shown);
+    }
     p.resetTransform();
 }
 

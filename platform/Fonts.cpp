@@ -161,6 +161,12 @@ int FontCellHeight(const TFont& font) {
     return MetricsOf(font).cell;
 }
 
+// The serif face's hints widen the stems of some capitals and figures ("L", "K", "H", "4" …) by a
+// pixel at the sizes the screens use, beside letters whose stems are as wide in the outline.
+bool HintsWidenStems(const TFont& font) {
+    return FamilyOf(font) == SerifFamily;
+}
+
 int TextAdvance(const TFont& font, const std::string& text) {
     return QFontMetrics(ToQFont(font)).horizontalAdvance(FaceText(font, text));
 }

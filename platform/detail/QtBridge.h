@@ -14,6 +14,7 @@
 #include <optional>
 
 class QAbstractSlider;
+class QPainter;
 class QMenuBar;
 
 namespace detail {
@@ -63,6 +64,11 @@ QString FaceText(const TFont& font, const std::string& text);
 int FontAscent(const TFont& font);
 int FontCellHeight(const TFont& font);
 int TextAdvance(const TFont& font, const std::string& text);
+// Whether the face's hints draw some vertical stems wider than others of the same outline width.
+bool HintsWidenStems(const TFont& font);
+// Draws a text at the painter's origin (its baseline's left end), narrowed by a factor, as the
+// font's hints draw it but with no vertical stem wider than its outline rounded to whole pixels.
+void DrawTextWithEvenStems(QPainter& p, const QFont& font, const QString& text, qreal narrowing);
 
 // The widget that shows a container's surface and reports the mouse on it.
 class SurfaceWidget : public QWidget {

@@ -10,49 +10,12 @@
 #include <memory>
 #include <set>
 
+using harness::FormHeight;
+using harness::FormWidth;
+using harness::ScaledForm;
 using harness::TestForm;
 
 namespace {
-
-constexpr int FormWidth = 200;
-constexpr int FormHeight = 150;
-
-// A test form shown on a desktop of the given scale; the scale goes back to 1 afterwards.
-class ScaledForm {
-public:
-    explicit ScaledForm(double ratio) {
-        Screen.PixelRatio = ratio;
-        form = std::make_unique<TestForm>(FormWidth, FormHeight);
-        form->Show();
-        harness::Settle();
-        form->Box->SetBounds(0, 0, FormWidth, FormHeight);
-        harness::Settle();
-        Clear();
-    }
-    ~ScaledForm() {
-        form.reset();
-        Screen.PixelRatio = 1.0;
-    }
-    ScaledForm(const ScaledForm&) = delete;
-    ScaledForm& operator=(const ScaledForm&) = delete;
-
-    TCanvas& Canvas() { return form->Box->Canvas; }
-    void Clear() {
-        TCanvas& c = Canvas();
-        c.Pen = TPen{};
-        c.Pen.Color = clWhite;
-        c.Brush.Color = clWhite;
-        c.Rectangle(0, 0, FormWidth, FormHeight);
-        c.Pen.Color = clBlack;
-    }
-    TColor Device(int x, int y) const { return form->DevicePixelColor(x, y); }
-    // The device pixels of one logical coordinate's start.
-    int At(int logical) const {
-        return static_cast<int>(std::floor(logical * form->PixelRatio() + 0.5));
-    }
-
-    std::unique_ptr<TestForm> form;
-};
 
 // The lengths of the black runs along a device column or row.
 std::vector<int> BlackRuns(const ScaledForm& s, int fixed, int length, bool alongColumn) {
