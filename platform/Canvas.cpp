@@ -291,7 +291,8 @@ void TCanvas::Polygon(std::span<const TPoint> points) {
 namespace {
 // A text in its cell's device span, in the font at its device size. Hinting at the device size
 // may make the text a little wider than its logical width times the ratio; it is then narrowed
-// to the span, so that it fits the same cell as at a ratio of 1.
+// to the span, so that it fits the same cell as at a ratio of 1 (the serif face, whose stems are
+// evened out, by drawing its glyphs closer together).
 void DrawDeviceText(QPainter& p, const QRect& span, const TFont& font, const std::string& text,
                     double ratio) {
     const QFont device = detail::ToDeviceFont(font, ratio);
@@ -302,11 +303,11 @@ void DrawDeviceText(QPainter& p, const QRect& span, const TFont& font, const std
     p.setFont(device);
     p.setPen(detail::ToQColor(font.Color));
     p.translate(span.left(), span.top() + ascent);
-    const qreal narrowing = natural > span.width() ? qreal(span.width()) / natural : 1.0;
     if (detail::HintsWidenStems(font)) {
-        detail::DrawTextWithEvenStems(p, device, shown, narrowing);
+        detail::DrawTextWithEvenStems(p, device, shown, span.width());
     } else {
-        p.scale(narrowing, 1);
+        if (natural > span.width())
+            p.scale(static_cast<qreal>(span.width()) / natural, 1);
         p.drawText(0, 0, shown);
     }
     p.resetTransform();

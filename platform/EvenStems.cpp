@@ -32,7 +32,7 @@ constexpr int Margin = 4;
 // a round or slanted stroke change their runs from row to row.
 constexpr int StemRows = 3;
 // The outline is read at this many points per pixel across a row.
-constexpr int Fine = 16;
+constexpr int Fine = 32;
 // How far beside a stem its outline is looked for: the hints move an edge by up to a pixel and a
 // half.
 constexpr int OutlineReach = 2;
@@ -125,25 +125,47 @@ private:
     std::vector<std::vector<Run>> rows_;
 };
 
-// The glyphs' outlines without hints, each at the position the hinted layout gives it.
-QPainterPath UnhintedOutlines(const QFont& font, const QString& text) {
-    QFont unhinted = font;
-    unhinted.setHintingPreference(QFont::PreferNoHinting);
-    const QRawFont plain = QRawFont::fromFont(unhinted);
+// The text's glyphs as the hints lay them out, placed on the baseline from the origin. A text
+// wider than its room keeps its glyphs' shapes, drawn closer together until the last one ends at
+// the room's end.
+QList<QGlyphRun> HintedGlyphs(const QFont& font, const QString& text, int room) {
     QTextLayout layout(text, font);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
-    // The layout places the baseline at the line's ascent; the text is drawn on the origin's.
+    // The layout places the baseline at the line's ascent.
     const QPointF baseline(0, line.ascent());
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    qreal lastStart = 0;
+    for (const QGlyphRun& run : runs)
+        for (const QPointF& at : run.positions())
+            lastStart = std::max(lastStart, at.x());
+    const qreal natural = line.naturalTextWidth();
+    const qreal closer = natural > room && lastStart > 0
+                             ? std::max<qreal>(0, room - (natural - lastStart)) / lastStart
+                             : 1;
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& at : positions)
+            at = QPointF(std::round(at.x() * closer), at.y()) - baseline;
+        run.setPositions(positions);
+    }
+    return runs;
+}
+
+// The same glyphs' outlines without hints, each where its hinted glyph stands.
+QPainterPath UnhintedOutlines(const QFont& font, const QList<QGlyphRun>& hinted) {
+    QFont unhinted = font;
+    unhinted.setHintingPreference(QFont::PreferNoHinting);
+    const QRawFont plain = QRawFont::fromFont(unhinted);
     QPainterPath outlines;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
+    for (const QGlyphRun& run : hinted) {
         const QRawFont& shapes =
             run.rawFont().familyName() == plain.familyName() ? plain : run.rawFont();
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i)
-            outlines.addPath(shapes.pathForGlyph(glyphs[i]).translated(positions[i] - baseline));
+            outlines.addPath(shapes.pathForGlyph(glyphs[i]).translated(positions[i]));
     }
     return outlines;
 }
@@ -229,7 +251,7 @@ struct EvenText {
     QPoint Origin;
 };
 
-EvenText WithEvenStems(const QFont& font, const QString& text, qreal narrowing, QRgb colour) {
+EvenText WithEvenStems(const QFont& font, const QString& text, int room, QRgb colour) {
     const QFontMetrics metrics(font);
     const QRect reach =
         metrics.boundingRect(text) |
@@ -238,14 +260,13 @@ EvenText WithEvenStems(const QFont& font, const QString& text, qreal narrowing, 
     const QSize size(origin.x() + reach.right() + 1 + Margin,
                      origin.y() + reach.bottom() + 1 + Margin);
 
+    const QList<QGlyphRun> glyphs = HintedGlyphs(font, text, room);
     QImage drawn = Transparent(size);
     {
         QPainter ink(&drawn);
-        ink.translate(origin);
-        ink.scale(narrowing, 1);
-        ink.setFont(font);
         ink.setPen(Qt::black);
-        ink.drawText(0, 0, text);
+        for (const QGlyphRun& run : glyphs)
+            ink.drawGlyphRun(origin, run);
     }
     // Filled without smoothing, each fine point is in the outline when its row's middle is.
     QImage fine = Transparent({size.width() * Fine, size.height()});
@@ -253,8 +274,7 @@ EvenText WithEvenStems(const QFont& font, const QString& text, qreal narrowing, 
         QPainter outline(&fine);
         outline.scale(Fine, 1);
         outline.translate(origin);
-        outline.scale(narrowing, 1);
-        outline.fillPath(UnhintedOutlines(font, text), Qt::black);
+        outline.fillPath(UnhintedOutlines(font, glyphs), Qt::black);
     }
 
     Ink ink(drawn);
@@ -271,18 +291,18 @@ EvenText WithEvenStems(const QFont& font, const QString& text, qreal narrowing, 
 
 } // namespace
 
-void DrawTextWithEvenStems(QPainter& p, const QFont& font, const QString& text, qreal narrowing) {
+void DrawTextWithEvenStems(QPainter& p, const QFont& font, const QString& text, int room) {
     // A screen writes the same labels at every paint: each is worked out once.
-    using Key = std::tuple<QString, QString, qreal, QRgb>;
+    using Key = std::tuple<QString, QString, int, QRgb>;
     static std::map<Key, EvenText> drawn;
     constexpr std::size_t Kept = 256;
     const QRgb colour = p.pen().color().rgba();
-    const Key key{font.key(), text, narrowing, colour};
+    const Key key{font.key(), text, room, colour};
     auto it = drawn.find(key);
     if (it == drawn.end()) {
         if (drawn.size() >= Kept)
             drawn.clear();
-        it = drawn.emplace(key, WithEvenStems(font, text, narrowing, colour)).first;
+        it = drawn.emplace(key, WithEvenStems(font, text, room, colour)).first;
     }
     p.drawImage(-it->second.Origin, it->second.Shown);
 }

@@ -66,9 +66,10 @@ int FontCellHeight(const TFont& font);
 int TextAdvance(const TFont& font, const std::string& text);
 // Whether the face's hints draw some vertical stems wider than others of the same outline width.
 bool HintsWidenStems(const TFont& font);
-// Draws a text at the painter's origin (its baseline's left end), narrowed by a factor, as the
-// font's hints draw it but with no vertical stem wider than its outline rounded to whole pixels.
-void DrawTextWithEvenStems(QPainter& p, const QFont& font, const QString& text, qreal narrowing);
+// Draws a text at the painter's origin (its baseline's left end) in at most `room` pixels, as
+// the font's hints draw it but with each vertical stem as wide as its outline, rounded to whole
+// pixels.
+void DrawTextWithEvenStems(QPainter& p, const QFont& font, const QString& text, int room);
 
 // The widget that shows a container's surface and reports the mouse on it.
 class SurfaceWidget : public QWidget {
