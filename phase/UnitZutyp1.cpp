@@ -229,6 +229,8 @@ TFormZuTyp1::TFormZuTyp1() : TForm(96, 13) {
 
     MemoErlaeuterung = ScreenFrame::AddExplanation(
         *this, {MemoYellow, true, ssBoth, true, /*StartsHidden=*/false});
+    // Tab reaches the lever after the text and before the strip's boxes, as they read.
+    PaintBoxHand->SetTabStop("Hebelgesetz zeigen");
     auto edit = [this](const char* name) {
         TEdit* e = Add<TEdit>();
         e->Name = name;

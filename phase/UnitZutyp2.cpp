@@ -415,9 +415,13 @@ TFormZuTyp2::TFormZuTyp2() : TAlloyRunsForm(ScreenData, Unit, Unit.Runs) {
         e->Name = name;
         return e;
     };
+    // Tab reaches each half's lever before the half's boxes, the left half before the right,
+    // after the text.
+    PaintBoxHand1->SetTabStop("Hebelgesetz links zeigen");
     EditA = edit("EditA");
     EditA->SetFont({"MS Sans Serif", EditAFontHeight, clWindowText, false});
     EditSch1 = edit("EditSch1");
+    PaintBoxHand2->SetTabStop("Hebelgesetz rechts zeigen");
     EditB = edit("EditB");
     EditSch2 = edit("EditSch2");
     EditA->SetAccessibleName("Masse Alpha-Kristalle in %");

@@ -1,7 +1,8 @@
 // What a screen reader finds in the program: each screen a frame with its title, its windowed
-// controls under the names their screens give them, and the texts that the screens paint as
-// panels as static text in reading order. The toolkit exposes its own widgets; what it cannot
-// know (a window's kind, a painted line) is added here.
+// controls under the names their screens give them, its click areas as buttons named by what
+// they do, and the texts that the screens paint as panels as static text in reading order. The
+// toolkit exposes its own widgets; what it cannot know (a window's kind, a painted line) is
+// added here.
 
 #include "platform/Controls.h"
 #include "platform/Form.h"
@@ -179,6 +180,23 @@ private:
     SurfaceWidget* surface_;
 };
 
+// A click area that Tab stops at: a button, named by what it does, that a reader can press.
+class ClickAreaAccessible : public QAccessibleWidget {
+public:
+    explicit ClickAreaAccessible(TabStopWidget* area)
+        : QAccessibleWidget(area, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            static_cast<TabStopWidget*>(widget())->Activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
@@ -187,6 +205,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
         return new FrameAccessible(window);
     if (auto* surface = dynamic_cast<SurfaceWidget*>(widget))
         return new SurfaceAccessible(surface);
+    if (auto* area = dynamic_cast<TabStopWidget*>(widget))
+        return new ClickAreaAccessible(area);
     return nullptr;
 }
 

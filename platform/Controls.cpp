@@ -159,6 +159,26 @@ void TControl::InvalidateOwnArea(const TRect& area) {
 
 TGraphicControl::TGraphicControl(TContainer* parent) : TControl(parent), Canvas(*this) {}
 
+TGraphicControl::~TGraphicControl() {
+    if (tabStop_)
+        delete tabStop_->widget.data();
+}
+
+void TGraphicControl::Click() {
+    if (OnClick)
+        TApplication::Guard(OnClick);
+}
+
+void TGraphicControl::BoundsChanged(const TRect& old) {
+    TControl::BoundsChanged(old);
+    PlaceTabStop();
+}
+
+void TGraphicControl::VisibilityChanged() {
+    TControl::VisibilityChanged();
+    PlaceTabStop();
+}
+
 TCanvasHost::Target TGraphicControl::CanvasTarget() {
     TContainer* surface = Parent();
     return {surface, BoundsRect(), surface && surface->Impl().paintingControl == this};
@@ -754,8 +774,7 @@ bool TContainer::SurfaceMouseDown(TMouseButton button, int x, int y) {
     int cx = x - target->Left(), cy = y - target->Top();
     if (target->OnMouseDown)
         TApplication::Guard([&] { target->OnMouseDown(button, cx, cy); });
-    if (target->OnClick)
-        TApplication::Guard(target->OnClick);
+    target->Click();
     return true;
 }
 

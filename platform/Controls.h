@@ -21,6 +21,7 @@ class TForm;
 namespace detail {
 struct ContainerImpl;
 struct ImageCache;
+struct TabStop;
 } // namespace detail
 
 enum TAlign { alNone, alTop, alBottom, alClient };
@@ -114,6 +115,7 @@ public:
 class TGraphicControl : public TControl, public TCanvasHost {
 public:
     explicit TGraphicControl(TContainer* parent);
+    ~TGraphicControl() override;
     bool IsWindowed() const override { return false; }
     TCanvas Canvas;
 
@@ -141,11 +143,27 @@ public:
     void SetAccessibleText(std::vector<std::string> lines) { accessibleText_ = std::move(lines); }
     virtual std::vector<std::string> AccessibleText() const { return accessibleText_; }
 
+    // What a click does, without a place: the click handler.
+    void Click();
+    // Makes a control the learner clicks reachable from the keyboard: Tab stops at it after the
+    // windowed controls of its parent made so far, a focus mark shows over its bounds while it
+    // has the focus (on the screen only, never in the surface's pixels), and Space or Return
+    // there click it. The mouse passes through as before. A screen reader finds it as a button
+    // with this name.
+    void SetTabStop(const std::string& accessibleName);
+    // The widget that takes the keyboard focus for the control; nullptr unless it is a tab stop.
+    QWidget* FocusWidget() const;
+
 protected:
     virtual void Paint() = 0;
+    void BoundsChanged(const TRect& old) override;
+    void VisibilityChanged() override;
 
 private:
+    // The tab stop covers the control's bounds and shows while the control does.
+    void PlaceTabStop();
     std::vector<std::string> accessibleText_;
+    std::unique_ptr<detail::TabStop> tabStop_;
 };
 
 class TPaintBox : public TGraphicControl {

@@ -1,11 +1,13 @@
 // The keyboard's way through a window: which controls take the focus, the order Tab walks them,
-// and how the learner leaves a text box that takes Tab as text.
+// how the learner leaves a text box that takes Tab as text, and the click areas that Tab stops
+// at.
 
 #include "platform/Controls.h"
 #include "platform/detail/QtBridge.h"
 
 #include <QAbstractSlider>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -88,7 +90,56 @@ public:
     }
 };
 
+// The focus mark: a dotted line along the area's edge, dark on light, that shows on every colour
+// of the diagrams and from the back of a classroom.
+constexpr qreal FocusMarkWidth = 2;
+
+bool ClicksTabStop(const QKeyEvent& key) {
+    const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key.key() == Qt::Key_Space || key.key() == Qt::Key_Return ||
+                     key.key() == Qt::Key_Enter);
+}
+
 } // namespace
+
+TabStopWidget::TabStopWidget(TGraphicControl& control, QWidget* surface)
+    : QWidget(surface), control_(control) {
+    // Only the keyboard stops here; a click still belongs to the surface and its controls.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // It stands for a graphic control, and those lie below the windowed controls.
+    lower();
+}
+
+void TabStopWidget::Activate() {
+    TForm* form = control_.OwnerForm();
+    if (form && form->AcceptsInput())
+        control_.Click();
+}
+
+// Drawn over the surface, never into it: without the focus the surface shows as it is.
+void TabStopWidget::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    // The pen straddles its line: the line runs half its width inside the edge.
+    constexpr qreal inset = FocusMarkWidth / 2;
+    const QRectF edge = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    painter.setPen(QPen(Qt::white, FocusMarkWidth));
+    painter.drawRect(edge);
+    painter.setPen(QPen(Qt::black, FocusMarkWidth, Qt::DotLine));
+    painter.drawRect(edge);
+}
+
+void TabStopWidget::keyPressEvent(QKeyEvent* event) {
+    if (!ClicksTabStop(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A key held down clicks once, as a mouse button held down does.
+    if (!event->isAutoRepeat())
+        Activate();
+}
 
 void ArrowsMoveSlider(QAbstractSlider* slider) {
     slider->installEventFilter(new ArrowsPointTheWay(slider));
@@ -121,4 +172,28 @@ void TWinControl::SetTabOrder(int order) {
     chain.insert(chain.begin() + order, widget_);
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TGraphicControl::SetTabStop(const std::string& accessibleName) {
+    QWidget* surface = Parent() ? Parent()->Impl().surface : nullptr;
+    if (!surface)
+        return;
+    if (!tabStop_)
+        tabStop_ = std::make_unique<detail::TabStop>();
+    if (!tabStop_->widget)
+        tabStop_->widget = new detail::TabStopWidget(*this, surface);
+    tabStop_->widget->setAccessibleName(detail::Q(accessibleName));
+    PlaceTabStop();
+}
+
+QWidget* TGraphicControl::FocusWidget() const {
+    return tabStop_ ? tabStop_->widget.data() : nullptr;
+}
+
+void TGraphicControl::PlaceTabStop() {
+    QWidget* stop = FocusWidget();
+    if (!stop)
+        return;
+    stop->setGeometry(detail::ToQRect(BoundsRect()));
+    stop->setVisible(Visible());
 }

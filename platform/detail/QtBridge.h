@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
@@ -141,6 +142,28 @@ private:
     QMenuBar* menuBar_;
     SurfaceWidget* surface_ = nullptr;
     QSize frameExtra_{0, 0};
+};
+
+// Where Tab stops at a graphic control the learner clicks: a widget over the control's bounds,
+// below the windowed controls, that the mouse passes through to the surface. It draws the focus
+// mark while it has the focus and turns Space and Return into the control's click.
+class TabStopWidget : public QWidget {
+public:
+    TabStopWidget(TGraphicControl& control, QWidget* surface);
+    // The control's click, while its window takes input.
+    void Activate();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TGraphicControl& control_;
+};
+
+struct TabStop {
+    // Gone with the surface, should the surface go first.
+    QPointer<TabStopWidget> widget;
 };
 
 // Keyboard: a control the learner works with takes the focus with Tab as well as with a click.

@@ -1,11 +1,14 @@
 // The keyboard as the only way in: Tab reaches the heating-rate box and its button, explanatory
 // texts take the focus and scroll with the arrow and page keys, the speed slider moves with the
-// arrows, and the keys a screen gives a meaning keep it while one of its controls has the focus.
+// arrows, the lever's click areas click with Space and Return, and the keys a screen gives a
+// meaning keep it while one of its controls has the focus.
 
 #include "Harness.h"
 #include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKD30.h"
 #include "phase/UnitZutyp1.h"
+#include "phase/UnitZutyp2.h"
+#include "platform/Input.h"
 #include "platform/Keys.h"
 #include "platform/detail/QtBridge.h"
 #include "shell/UnitDeckEKD.h"
@@ -22,6 +25,23 @@ namespace {
 
 constexpr int Enough = 1000;
 
+const char* const TypeOne = "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ";
+const char* const TypeTwo = "Vollkommene &Löslichkeit im flüssigen und vollkommene Unlöslichkeit "
+                            "im festen Zustand (\"Typ 2\")";
+
+// The colours of a picture along the edge of an area, where a focus mark goes, except where
+// windowed controls lie over it.
+std::vector<QRgb> EdgeOf(const QImage& image, const QRect& area, const QRegion& covered) {
+    constexpr int Band = 2;
+    const QRegion edge = QRegion(area) - QRegion(area.adjusted(Band, Band, -Band, -Band)) - covered;
+    std::vector<QRgb> out;
+    for (const QRect& r : edge)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                out.push_back(image.pixel(x, y) & RGB_MASK);
+    return out;
+}
+
 class Keyboard : public testing::TestWithParam<std::pair<int, int>> {
 protected:
     void TearDown() override {
@@ -36,6 +56,8 @@ protected:
         ASSERT_EQ(harness::ActiveForm(), &form);
         form.Window()->show();
         QApplication::setActiveWindow(form.Window());
+        // The window takes its frame now, not at some moment during the test.
+        form.Window()->MeasureFrame();
         harness::Settle();
         shown = &form;
     }
@@ -59,6 +81,34 @@ protected:
     }
     static bool HasFocus(const TWinControl& control) {
         return QApplication::focusWidget() == control.Widget();
+    }
+    static bool HasFocus(const TGraphicControl& area) {
+        return area.FocusWidget() && QApplication::focusWidget() == area.FocusWidget();
+    }
+    // Tab walks these controls in this order from the first, round to it again.
+    void ExpectTabWalk(const std::vector<QWidget*>& order) {
+        order.front()->setFocus(Qt::TabFocusReason);
+        for (std::size_t i = 1; i <= order.size(); ++i) {
+            Press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), order[i % order.size()]) << "Tab " << i;
+        }
+    }
+    // The key on the area draws what a click at a point of it draws, from the same picture. A
+    // lever leaves its pen to the strip's later paints: both start after one has been drawn.
+    void ExpectKeyClicks(const TGraphicControl& area, TPoint at, int key) {
+        const int x = area.Left() + at.X, y = area.Top() + at.Y;
+        EXPECT_EQ(shown->Window()->Surface()->childAt(x, y), nullptr) << "the mouse passes by";
+        Input::Click(*shown, mbLeft, x, y);
+        shown->Refresh();
+        const TPixels before = shown->Snapshot();
+        Input::Click(*shown, mbLeft, x, y);
+        const TPixels clicked = shown->Snapshot();
+        ASSERT_FALSE(harness::SamePixels(clicked, before));
+        shown->Refresh();
+        area.FocusWidget()->setFocus(Qt::TabFocusReason);
+        Press(key);
+        EXPECT_TRUE(harness::SamePixels(shown->Snapshot(), clicked)) << key;
+        shown->Refresh();
     }
     static QScrollBar* TextBar(const TMemo& memo) {
         return static_cast<QTextEdit*>(memo.Widget())->verticalScrollBar();
@@ -199,11 +249,60 @@ TEST_P(Keyboard, AnyKeyStillStartsAndPausesTypeOneWhileItsTextHasTheFocus) {
     EXPECT_TRUE(form.TimerHaupt->Enabled());
     Press(Qt::Key_Tab);
     EXPECT_FALSE(form.TimerHaupt->Enabled());
-    // Tab also moved on, to the first lever box.
+    // Tab also moved on, to the lever's click area and then to the first lever box.
+    EXPECT_TRUE(HasFocus(*form.PaintBoxHand));
+    Press(Qt::Key_Tab);
+    EXPECT_TRUE(form.TimerHaupt->Enabled());
     EXPECT_TRUE(HasFocus(*form.EditMK));
     Press(Qt::Key_A);
-    EXPECT_TRUE(form.TimerHaupt->Enabled());
+    EXPECT_FALSE(form.TimerHaupt->Enabled());
     EXPECT_EQ(form.EditMK->Text(), "") << "the lever boxes are read, not typed into";
+}
+
+TEST_P(Keyboard, TypeOnesLeverAreaComesAfterTheTextAndSpaceAndReturnClickIt) {
+    TFormZuTyp1& form = *FormZuTyp1;
+    Open(form, TypeOne);
+    ExpectTabWalk({form.MemoErlaeuterung->Widget(), form.PaintBoxHand->FocusWidget(),
+                   form.EditMK->Widget(), form.EditSch->Widget()});
+    // Every key reaches the key preview first: Space and Return also start or pause the run.
+    for (int key : {Qt::Key_Space, Qt::Key_Return}) {
+        const bool running = form.TimerHaupt->Enabled();
+        ExpectKeyClicks(*form.PaintBoxHand, {200, 25}, key); // left of the lever boxes
+        EXPECT_NE(form.TimerHaupt->Enabled(), running);
+    }
+}
+
+TEST_P(Keyboard, TypeTwosLeverAreasComeEachBeforeItsHalfsBoxes) {
+    TFormZuTyp2& form = *FormZuTyp2;
+    Open(form, TypeTwo);
+    ExpectTabWalk({form.MemoErlaeuterung->Widget(), form.PaintBoxHand1->FocusWidget(),
+                   form.EditA->Widget(), form.EditSch1->Widget(), form.PaintBoxHand2->FocusWidget(),
+                   form.EditB->Widget(), form.EditSch2->Widget()});
+    const TPoint middle{form.PaintBoxHand1->Width() / 2, form.PaintBoxHand1->Height() / 2};
+    ExpectKeyClicks(*form.PaintBoxHand1, middle, Qt::Key_Space);
+    ExpectKeyClicks(*form.PaintBoxHand2, middle, Qt::Key_Return);
+}
+
+TEST_P(Keyboard, TheFocusMarkShowsOnlyWhileTheAreaHasTheFocusAndLeavesNoTrace) {
+    TFormZuTyp1& form = *FormZuTyp1;
+    Open(form, TypeOne);
+    QWidget* surface = form.Window()->Surface();
+    QWidget* stop = form.PaintBoxHand->FocusWidget();
+    QRegion covered;
+    for (QWidget* child : surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != stop && child->isVisible())
+            covered += child->geometry();
+    auto edge = [&](const QImage& image) { return EdgeOf(image, stop->geometry(), covered); };
+    const TPixels pixels = form.Snapshot();
+    const std::vector<QRgb> drawn = edge(form.Impl().image);
+    ASSERT_FALSE(drawn.empty());
+
+    EXPECT_EQ(edge(surface->grab().toImage()), drawn) << "no mark without the focus";
+    stop->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(edge(surface->grab().toImage()), drawn);
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(edge(surface->grab().toImage()), drawn);
+    EXPECT_TRUE(harness::SamePixels(form.Snapshot(), pixels));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Keyboard,

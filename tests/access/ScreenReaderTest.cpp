@@ -1,9 +1,12 @@
 // What a screen reader finds: every window a frame with its title, the windowed controls named
-// by their roles, and the texts the screens paint as panels as static text in reading order.
+// by their roles, the click areas as buttons named by what they do, and the texts the screens
+// paint as panels as static text in reading order.
 
 #include "Harness.h"
 #include "ironcarbon/UnitEKD06.h"
 #include "ironcarbon/UnitEKDGESAMT.h"
+#include "phase/UnitZutyp1.h"
+#include "phase/UnitZutyp2.h"
 #include "platform/detail/QtBridge.h"
 #include "shell/UnitAllZu.h"
 #include "shell/UnitDeckEKD.h"
@@ -99,6 +102,30 @@ TEST_F(ScreenReader, TextBoxesEditBoxesAndSlidersCarryTheNamesOfTheirRoles) {
     EXPECT_EQ(slider->valueInterface()->currentValue().toInt(), 1000);
 
     EXPECT_EQ(NameOf(Reader(FormZTUcon045->MemoT->Widget())), "Tabelle Gefügeanteile");
+}
+
+TEST_F(ScreenReader, TheLeverAreasAreButtonsNamedByWhatTheyDoThatAReaderCanPress) {
+    const std::vector<std::pair<const TGraphicControl*, std::string>> areas{
+        {FormZuTyp1->PaintBoxHand, "Hebelgesetz zeigen"},
+        {FormZuTyp2->PaintBoxHand1, "Hebelgesetz links zeigen"},
+        {FormZuTyp2->PaintBoxHand2, "Hebelgesetz rechts zeigen"}};
+    for (const auto& [area, name] : areas) {
+        QAccessibleInterface* button = Reader(area->FocusWidget());
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->role(), QAccessible::Button);
+        EXPECT_EQ(NameOf(button), name);
+        // It lies in its window's client area, among the controls there.
+        EXPECT_GE(button->parent()->indexOfChild(button), 0) << name;
+    }
+
+    TFormZuTyp1& form = *FormZuTyp1;
+    Open(form, "Vollkommene Löslichkeit im flüssigen und festen Zustand (\"Typ 1\") ");
+    QAccessibleActionInterface* press = Reader(form.PaintBoxHand->FocusWidget())->actionInterface();
+    ASSERT_NE(press, nullptr);
+    const TPixels before = form.Snapshot();
+    press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(harness::SamePixels(form.Snapshot(), before)) << "the lever is drawn";
+    EXPECT_FALSE(form.TimerHaupt->Enabled()) << "a press is a click, not a key";
 }
 
 TEST_F(ScreenReader, TheCoverAndTheMenuReadTheirPaintedTextsInOrder) {
