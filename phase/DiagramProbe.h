@@ -60,7 +60,7 @@ struct Mark {
 struct Phase {
     std::string Name;
     // A phase of fixed composition (pure crystals, graphite) that the tie line does not reach.
-    std::optional<long double> FixedX;
+    std::optional<long double> FixedX{};
 };
 
 // A tie line that the screen draws in its animation: between its rows the probe's tie line ends
@@ -78,12 +78,12 @@ struct Field {
     std::vector<std::pair<std::string, std::string>> Between;
     std::string Name;
     // For diagrams without a temperature scale: "oberhalb der Liquiduslinie" and the like.
-    std::string Where;
+    std::string Where{};
     // None for one phase; the phase at the left end of the tie line and the one at its right.
-    std::vector<Phase> Phases;
+    std::vector<Phase> Phases{};
     // The crystals' share is the one the lever rule gives, the melt takes the rest.
     MeltSide Melt = MeltSide::None;
-    std::vector<TieRow> Rows; // in rising Y
+    std::vector<TieRow> Rows{}; // in rising Y
     // Where the same two lines bound another field above or below, the rows this one holds.
     long double FromY = -std::numeric_limits<long double>::infinity();
     long double ToY = std::numeric_limits<long double>::infinity();
