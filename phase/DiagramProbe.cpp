@@ -222,6 +222,18 @@ Map Schematic(const TRect& frame) {
     return map;
 }
 
+Field AcrossAbove(Field field, long double toY) {
+    field.Between = {{"A", "B"}};
+    field.ToY = toY;
+    return field;
+}
+
+Field AcrossBelow(Field field, long double fromY) {
+    field.Between = {{"A", "B"}};
+    field.FromY = fromY;
+    return field;
+}
+
 Reading Read(const Map& map, Point at) {
     Reading r;
     if (!map.Frame.Holds(at))

@@ -143,6 +143,10 @@ std::vector<Point> Course(std::span<const TPoint> points);
 // A schematic diagram of two components inside its frame: A at the left edge and B at the
 // right, both as lines, and the share of B in whole per cent as its position and composition.
 Map Schematic(const TRect& frame);
+// A field of a schematic map where it reaches from side A to side B with no line between: the
+// melt above a component's melting point (up to toY), the solid below one (from fromY).
+Field AcrossAbove(Field field, long double toY);
+Field AcrossBelow(Field field, long double fromY);
 // The share of B at x of a schematic diagram's frame, in whole per cent.
 std::string ShareOfB(const TRect& frame, long double x);
 

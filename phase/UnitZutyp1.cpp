@@ -169,9 +169,7 @@ const DiagramProbe::Map& ProbeMap() {
                            {static_cast<long double>(Field.Right), meltB}});
 
         P::Field melt{{{"Liquidus", "B"}}, "Schmelze", "oberhalb der Liquiduslinie"};
-        P::Field meltAbove = melt;
-        meltAbove.Between = {{"A", "B"}};
-        meltAbove.ToY = meltA;
+        const P::Field meltAbove = P::AcrossAbove(melt, meltA);
         P::Field both{{{"Solidus", "Liquidus"}},
                       "Schmelze + α-MK",
                       "zwischen Liquidus- und Soliduslinie",
@@ -185,9 +183,7 @@ const DiagramProbe::Map& ProbeMap() {
                                  static_cast<long double>(step.Xl)});
         both.Rows.push_back({SolidusRow, static_cast<long double>(alloyX), FinalTieRight});
         P::Field solid{{{"A", "Solidus"}}, "α-Mischkristalle (α-MK)", "unterhalb der Soliduslinie"};
-        P::Field solidBelow = solid;
-        solidBelow.Between = {{"A", "B"}};
-        solidBelow.FromY = meltB;
+        const P::Field solidBelow = P::AcrossBelow(solid, meltB);
         m.Fields = {melt, meltAbove, both, solid, solidBelow};
         return m;
     }();

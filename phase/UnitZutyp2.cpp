@@ -310,9 +310,7 @@ const DiagramProbe::Map& ProbeMap() {
         P::Field melt{{{"LiquidusA", "B"}, {"LiquidusA", "LiquidusB"}},
                       "Schmelze",
                       "oberhalb der Liquiduslinie"};
-        P::Field meltAbove = melt;
-        meltAbove.Between = {{"A", "B"}};
-        meltAbove.ToY = starA;
+        const P::Field meltAbove = P::AcrossAbove(melt, starA);
         P::Field withA{{{"A", "LiquidusA"}},
                        "Schmelze + α-K",
                        "zwischen Liquiduslinie und Eutektikale",

@@ -374,9 +374,7 @@ const DiagramProbe::Map& ProbeMap() {
         P::Field melt{{{"LiquidusA", "B"}, {"LiquidusA", "LiquidusB"}},
                       "Schmelze",
                       "oberhalb der Liquiduslinie"};
-        P::Field meltAbove = melt;
-        meltAbove.Between = {{"A", "B"}};
-        meltAbove.ToY = starA.Y;
+        const P::Field meltAbove = P::AcrossAbove(melt, starA.Y);
         P::Field alpha{{{"A", "SolidusA"}, {"A", "SolvusA"}},
                        "α-Mischkristalle (α-MK)",
                        "links der Solidus- und Löslichkeitslinie"};

@@ -331,9 +331,7 @@ const DiagramProbe::Map& ProbeMap() {
         const long double row = PointP.Y;
         P::Field melt{
             {{"LiquidusAP", "B"}, {"LiquidusPB", "B"}}, "Schmelze", "oberhalb der Liquiduslinie"};
-        P::Field meltAbove = melt;
-        meltAbove.Between = {{"A", "B"}};
-        meltAbove.ToY = starA.Y;
+        const P::Field meltAbove = P::AcrossAbove(melt, starA.Y);
         P::Field alpha{{{"A", "SolidusA"}, {"A", "SolvusA"}},
                        "α-Mischkristalle (α-MK)",
                        "links der Solidus- und Löslichkeitslinie"};

@@ -41,21 +41,12 @@ geometry_of() {
 # first word is xrdb:RESOURCE), opens the windows and writes their geometry to $work/NAME.windows
 # and screenshots of the hardening route to $work/NAME.png.
 shoot() {
-    local name=$1 size=$2 n="" resources=""
+    local name=$1 size=$2 resources=""
     shift 2
     case ${1-} in xrdb:*) resources=${1#xrdb:}; shift ;; esac
-    local fdfile
-    fdfile=$(mktemp)
     # Without -noreset the server forgets the resources as soon as xrdb disconnects.
-    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    local xpid=$!
-    for _ in $(seq 100); do
-        n=$(tr -dc '0-9' <"$fdfile")
-        [ -n "$n" ] && break
-        sleep 0.1
-    done
-    rm -f "$fdfile"
-    [ -n "$n" ] || fail "Xvfb did not start"
+    start_xvfb "$size" /dev/null -noreset || fail "Xvfb did not start"
+    local xpid=$xvfb_pid n=${xvfb_display#:}
     [ -z "$resources" ] || echo "$resources" | DISPLAY=":$n" xrdb -merge -
     env DISPLAY=":$n" "$@" "$bin" >"$work/$name.log" 2>&1 &
     local apid=$!

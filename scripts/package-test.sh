@@ -9,6 +9,8 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 fail() { echo "package-test: $*" >&2; exit 1; }
+# shellcheck source=scripts/xwindows.sh
+. "$root/scripts/xwindows.sh"
 id=de.waermebehandlung.Grundlagen
 
 make -s -C "$root" package >/dev/null
@@ -75,17 +77,9 @@ diff <(cd "$tmp/deb/usr" && find . -type f | sort) <(cd "$tmp/prefix" && find . 
 
 # The dock links a window to the desktop entry by its class and shows the icon it carries.
 dock() {
-    local fdfile n="" xpid apid window
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-    xpid=$!
-    for _ in $(seq 200); do
-        n=$(tr -dc '0-9' <"$fdfile")
-        [ -n "$n" ] && break
-        sleep 0.1
-    done
-    rm -f "$fdfile"
-    [ -n "$n" ] || { kill $xpid; fail "Xvfb did not start"; }
+    local n xpid apid window
+    start_xvfb 1024x768 /dev/null || { kill $xvfb_pid; fail "Xvfb did not start"; }
+    xpid=$xvfb_pid n=${xvfb_display#:}
     DISPLAY=:$n "$tmp/deb/usr/bin/waermebehandlung" >/dev/null 2>&1 &
     apid=$!
     window=$(DISPLAY=:$n timeout 30 xdotool search --sync --onlyvisible --class "^${id//./\\.}\$" | head -1)

@@ -11,16 +11,11 @@ if [ -z "$bin" ]; then
 fi
 out=$root/docs
 mkdir -p "$out"
-fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-xpid=$!
-trap 'kill $xpid 2>/dev/null; rm -f "$fdfile"' EXIT
-for _ in $(seq 100); do
-    n=$(tr -dc '0-9' <"$fdfile")
-    [ -n "$n" ] && break
-    sleep 0.1
-done
-export DISPLAY=:$n
+# shellcheck source=scripts/xwindows.sh
+. "$root/scripts/xwindows.sh"
+start_xvfb 1024x768 /dev/null || { echo "screenshots: Xvfb did not start" >&2; exit 1; }
+trap 'kill $xvfb_pid 2>/dev/null' EXIT
+export DISPLAY=$xvfb_display
 "$bin" >/dev/null 2>&1 &
 apid=$!
 window() {

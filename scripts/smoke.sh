@@ -178,20 +178,10 @@ walk_menu() {
 }
 
 run_at() {
-    local size=$1 n=""
-    # Xvfb picks a free display itself and writes its number once it accepts clients.
-    local fdfile
-    fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >"$logs/xvfb.log" 2>&1 &
-    local xpid=$!
-    for _ in $(seq 200); do
-        n=$(tr -dc '0-9' <"$fdfile")
-        [ -n "$n" ] && break
-        sleep 0.1
-    done
-    rm -f "$fdfile"
-    [ -n "$n" ] || fail "$size: Xvfb did not start ($(cat "$logs/xvfb.log"))"
-    export DISPLAY=:$n
+    local size=$1
+    start_xvfb "$size" "$logs/xvfb.log" || fail "$size: Xvfb did not start ($(cat "$logs/xvfb.log"))"
+    local xpid=$xvfb_pid
+    export DISPLAY=$xvfb_display
     "$bin" >"$logs/app.log" 2>&1 &
     local apid=$!
     local result=0

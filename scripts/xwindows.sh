@@ -1,6 +1,26 @@
 # Finding the program's windows under an X server and typing into them, for the scripts that
 # drive the real program (sourced, not run).
 
+# Starts an X server of its own: start_xvfb WxH LOG [XVFB-OPTION...]. Xvfb picks a free display
+# itself and writes its number once it accepts clients. Sets xvfb_pid and xvfb_display (":N");
+# fails when the server did not come up.
+# shellcheck disable=SC2034 # xvfb_pid and xvfb_display are for the caller
+start_xvfb() {
+    local size=$1 log=$2 fdfile n=""
+    shift 2
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 "$@" -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" >"$log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 200); do
+        n=$(tr -dc '0-9' <"$fdfile")
+        [ -n "$n" ] && break
+        sleep 0.1
+    done
+    rm -f "$fdfile"
+    xvfb_display=:$n
+    [ -n "$n" ]
+}
+
 # A window title as an exact pattern for xdotool's search.
 pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\\.*^$()+?{}|]/\\&/g')"; }
 
